@@ -1,0 +1,42 @@
+# Helpers shared by every folder's CMakeLists.txt.
+
+# Adds every subfolder of the current folder that has a CMakeLists.txt, so a
+# new subsystem needs no edit of its parent.
+function(tessellon_add_subfolders)
+    file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+         ${CMAKE_CURRENT_SOURCE_DIR}/*)
+    list(SORT children)
+    foreach(child IN LISTS children)
+        if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${child}/CMakeLists.txt)
+            add_subdirectory(${child})
+        endif()
+    endforeach()
+endfunction()
+
+# The sources (.cpp and .h) of one folder, picked up as files are added.
+function(tessellon_sources out_var folder)
+    file(GLOB found CONFIGURE_DEPENDS ${folder}/*.cpp ${folder}/*.h)
+    set(${out_var} ${found} PARENT_SCOPE)
+endfunction()
+
+# One GoogleTest executable per test folder. Every test runs with a pinned
+# locale and time zone so that results do not depend on the machine; widget
+# tests (GUI) get a QApplication and run offscreen.
+function(tessellon_add_test name)
+    cmake_parse_arguments(T "GUI" "" "LIBS" ${ARGN})
+    tessellon_sources(test_sources ${CMAKE_CURRENT_SOURCE_DIR})
+    add_executable(${name} ${test_sources})
+    if(T_GUI)
+        set(test_main tessellon_testmain_gui)
+    else()
+        set(test_main tessellon_testmain_core)
+    endif()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gmock
+                          tessellon_testsupport ${test_main})
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY
+                          ${CMAKE_BINARY_DIR}/tests)
+    gtest_discover_tests(${name}
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES ENVIRONMENT
+        "TZ=UTC;LC_ALL=C.UTF-8;LANG=C.UTF-8;QT_QPA_PLATFORM=offscreen;TESSELLON_BIN_DIR=${CMAKE_BINARY_DIR}/bin;TESSELLON_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+endfunction()

@@ -1,0 +1,53 @@
+// The administration interface of the indexing service: whether it runs on
+// the bound machine, the catalogs in their enumeration order, and each
+// catalog's state and figures. The local implementation reads the catalog
+// registry and the index stores; tests use fakes. Every operation may throw
+// Error; callers decide what a failure shows.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace tessellon {
+
+// One catalog (the catalog object of the enumeration or of a name).
+class CatalogAdmin {
+public:
+    virtual ~CatalogAdmin() = default;
+    virtual QString CatalogName() = 0;
+    virtual QString CatalogLocation() = 0;
+    virtual bool IsCatalogRunning() = 0;
+    virtual bool IsCatalogPaused() = 0;
+    virtual bool IsCatalogStopped() = 0;
+    virtual bool IsUpToDate() = 0;
+    virtual std::int64_t IndexSize() = 0; // megabytes
+    virtual std::int64_t TotalDocumentCount() = 0;
+    virtual std::int64_t DocumentsToFilter() = 0;
+    virtual std::int64_t QueryCount() = 0;
+    virtual void StartCatalog() = 0;
+    virtual void StopCatalog() = 0;
+};
+
+// One connection, bound to a machine by its name ("." is the local machine).
+class AdminIndexServer {
+public:
+    virtual ~AdminIndexServer() = default;
+    virtual bool IsRunning() = 0;
+    virtual QString MachineName() = 0;
+    // Binds the connection to that machine; throws when it cannot be reached.
+    virtual void SetMachineName(const QString& name) = 0;
+    // True while the enumeration stands on a catalog.
+    virtual bool FindFirstCatalog() = 0;
+    virtual bool FindNextCatalog() = 0;
+    // The catalog at which the enumeration stands.
+    virtual std::unique_ptr<CatalogAdmin> GetCatalog() = 0;
+    virtual std::unique_ptr<CatalogAdmin> GetCatalogByName(const QString& name) = 0;
+};
+
+// Creates a fresh, unbound connection (bound to the component's default
+// machine until a name is set).
+using AdminConnectionFactory = std::function<std::unique_ptr<AdminIndexServer>()>;
+
+} // namespace tessellon

@@ -1,0 +1,29 @@
+// Reading and writing the program's text files (search files, query files,
+// reports). Written files are UTF-8 without a byte-order mark, every line ended
+// by CR LF, and replace the target only when complete (no partial file is ever
+// left behind). Reading honours UTF-8 and UTF-16 byte-order marks, else takes
+// UTF-8 and reads bytes that are not valid UTF-8 as Windows-1252, so files
+// written on Windows still load.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace tessellon::TextFile {
+
+// Decodes file content by the rules above.
+QString decode(const QByteArray& bytes);
+
+// Splits text into lines at CR LF, LF or CR. A final line break does not start
+// another (empty) line.
+QStringList splitLines(const QString& text);
+
+// Reads the whole file as text; throws FileError naming the path.
+QString readText(const QString& path);
+QStringList readLines(const QString& path);
+
+// Writes every line followed by CR LF; throws FileError naming the path.
+void writeLines(const QString& path, const QStringList& lines);
+
+} // namespace tessellon::TextFile
