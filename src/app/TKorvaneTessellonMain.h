@@ -1,0 +1,115 @@
+// The main window as a logic object: its controls as models, the run state of
+// the search, and the operations of the window (the search run, the catalog
+// list, the host step). The Qt window shows these models and forwards the
+// user's actions to the operations.
+#pragma once
+
+#include "common/AdminIndexServer.h"
+#include "common/BrowsingDataSet.h"
+#include "common/ControlModels.h"
+#include "common/DataQuery.h"
+#include "common/Platform.h"
+#include "search/ResultListModel.h"
+
+#include <QDate>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+namespace tessellon {
+
+class TKorvaneTessellonAdvancedSQL;
+
+// The catalog names of the local catalog registry, read when the
+// administration interface is unavailable.
+using CatalogNamesSource = std::function<QStringList()>;
+
+class TKorvaneTessellonMain {
+public:
+    // Runs the creation work of the window: computer name, administration
+    // connection and its availability, the first catalog list.
+    TKorvaneTessellonMain(Platform& platform, QueryProvider& provider,
+                          AdminConnectionFactory adminFactory,
+                          CatalogNamesSource registryCatalogNames = {});
+    ~TKorvaneTessellonMain();
+    TKorvaneTessellonMain(const TKorvaneTessellonMain&) = delete;
+    TKorvaneTessellonMain& operator=(const TKorvaneTessellonMain&) = delete;
+
+    // The advanced dialog is created after the main window; until then the
+    // operations that need it skip their part.
+    void setAdvancedDialog(TKorvaneTessellonAdvancedSQL* dialog) { advancedSQL = dialog; }
+    TKorvaneTessellonAdvancedSQL* advancedDialog() const { return advancedSQL; }
+    Platform& platform() { return platform_; }
+
+    // --- Controls --------------------------------------------------------
+    TickListModel CatalogListView;
+    ComboBoxModel ComboBox100; // words that must all occur
+    ComboBoxModel ComboBox103; // file-name patterns
+    ComboBoxModel hostcb;
+    ButtonModel Button1; // "&Search"
+    ButtonModel Button2; // "&Advanced ..."
+    ResultListModel ListView1;
+    MemoModel Memo1;     // the status memo
+    MemoModel RichEdit1; // the text preview
+
+    // --- Data access -----------------------------------------------------
+    DataQuery ADOQuery1;
+    BrowsingDataSet ds;
+
+    // --- Run state -------------------------------------------------------
+    QStringList catalognames;
+    QString catalogstr;
+    QString sqlstatement;
+    QStringList columnfields;
+    int resultslimit = 2000;
+    int doccount = 0;
+    QString sortcolumn = QStringLiteral("Filename");
+    QString sortmarker = QStringLiteral(" [a]");
+    QString sortdirectiontext;
+    QString localcomputername;
+    bool hostislocal = true;
+    // The result list's pop-up menu opens only for the local host.
+    bool resultPopupEnabled = true;
+    bool hostunreachable = false;
+    // The converted filter values of the last statement build, reported by
+    // the status text.
+    QDate startdatevalue;
+    QDate enddatevalue;
+    QString minsizetext;
+    QString maxsizetext;
+    std::uint32_t attributemask = 0;
+
+    // --- Catalog administration -----------------------------------------
+    bool adminAvailable = false;
+    std::unique_ptr<AdminIndexServer> adminConnection;
+
+    // --- Operations ------------------------------------------------------
+    // One search run (the Search button, the dialogs' OK, a header click and
+    // batch mode all start it).
+    void SearchbtnClick();
+    // Fills catalognames and catalogstr from the catalog ticks or, in expert
+    // mode, from the expert text.
+    void fillcatalogstr();
+    void fillcatalogsfromsql();
+
+    // The host step: Enter in the host box, and the first step of a run.
+    void hostStep();
+    // The catalog list's refresh command: renews the administration
+    // connection for the same machine, then rebuilds the list.
+    void CatalogRefreshClick();
+    void RefreshCatalogList();
+    // Appends the row of the catalog at which the enumeration stands.
+    void AddCatalogItem();
+
+    // The status text of a successful run.
+    QString composeStatusText();
+
+private:
+    Platform& platform_;
+    AdminConnectionFactory adminFactory_;
+    CatalogNamesSource registryCatalogNames_;
+    TKorvaneTessellonAdvancedSQL* advancedSQL = nullptr;
+};
+
+} // namespace tessellon

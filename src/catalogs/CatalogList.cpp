@@ -1,0 +1,90 @@
+// The catalog list: the catalogs of the current host with their state and
+// figures, read through the administration connection (or, without it, the
+// names from the local catalog registry). Ticks survive every rebuild through
+// catalognames.
+#include "app/TKorvaneTessellonMain.h"
+#include "catalogs/CatalogListColumns.h"
+#include "query/RecentEntries.h"
+
+namespace tessellon {
+
+namespace {
+
+const QString NotAccessible = QStringLiteral("not accessible");
+
+// One figure, guarded on its own: its text, or "not accessible" on an error.
+template <typename Read> QString guarded(Read read) {
+    try {
+        return read();
+    } catch (const std::exception&) {
+        return NotAccessible;
+    }
+}
+
+QString catalogState(CatalogAdmin& catalog) {
+    if (catalog.IsCatalogRunning())
+        return QStringLiteral("running");
+    if (catalog.IsCatalogPaused())
+        return QStringLiteral("paused");
+    if (catalog.IsCatalogStopped())
+        return QStringLiteral("stopped");
+    return {};
+}
+
+} // namespace
+
+void TKorvaneTessellonMain::RefreshCatalogList() {
+    const int selected = CatalogListView.selectedIndex;
+    CatalogListView.items.clear();
+    CatalogListView.selectedIndex = -1;
+    if (adminAvailable) {
+        Memo1.text = adminConnection->IsRunning() ? QStringLiteral("Indexing Service is running")
+                                                  : QStringLiteral("Indexing Service is NOT running");
+        if (adminConnection->FindFirstCatalog()) {
+            AddCatalogItem();
+            while (adminConnection->FindNextCatalog())
+                AddCatalogItem();
+        }
+    } else if (registryCatalogNames_) {
+        for (const QString& name : registryCatalogNames_())
+            CatalogListView.items.append({name, false, {}});
+    }
+    if (!CatalogListView.items.isEmpty())
+        AddTexttoCombobox(hostcb);
+    for (TickListItem& item : CatalogListView.items) {
+        if (catalognames.contains(item.caption))
+            item.checked = true;
+    }
+    fillcatalogstr();
+    if (selected >= 0 && selected < CatalogListView.items.size())
+        CatalogListView.selectedIndex = selected;
+}
+
+void TKorvaneTessellonMain::AddCatalogItem() {
+    const std::unique_ptr<CatalogAdmin> catalog = adminConnection->GetCatalog();
+    TickListItem item;
+    item.caption = catalog->CatalogName();
+    item.subItems << guarded([&] { return catalogState(*catalog); });
+    item.subItems << guarded([&] {
+        return catalog->IsUpToDate() ? QStringLiteral("yes") : QStringLiteral("no");
+    });
+    item.subItems << catalog->CatalogLocation();
+    item.subItems << guarded([&] { return QString::number(catalog->IndexSize()); });
+    item.subItems << guarded([&] { return QString::number(catalog->TotalDocumentCount()); });
+    item.subItems << guarded([&] { return QString::number(catalog->DocumentsToFilter()); });
+    item.subItems << guarded([&] { return QString::number(catalog->QueryCount()); });
+    CatalogListView.items.append(item);
+}
+
+void TKorvaneTessellonMain::CatalogRefreshClick() {
+    if (adminAvailable) {
+        const QString machine = adminConnection->MachineName();
+        adminConnection.reset();
+        platform_.processPendingEvents();
+        adminConnection = adminFactory_();
+        adminConnection->SetMachineName(machine);
+    }
+    RefreshCatalogList();
+}
+
+} // namespace tessellon

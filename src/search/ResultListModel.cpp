@@ -1,0 +1,20 @@
+#include "search/ResultListModel.h"
+
+#include <algorithm>
+
+namespace tessellon {
+
+void ResultListModel::setItemCount(int count) {
+    if (count == lastCountSet_)
+        return;
+    lastCountSet_ = count;
+    itemCount_ = std::max(0, count);
+    ++rowsGeneration_;
+}
+
+void ResultListModel::clear() {
+    itemCount_ = 0;
+    ++rowsGeneration_;
+}
+
+} // namespace tessellon
