@@ -1,0 +1,81 @@
+#include "common/Error.h"
+#include "common/PathCodec.h"
+#include "common/TextFile.h"
+#include "support/QtPrinters.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+using namespace tessellon;
+
+namespace {
+
+struct DecodeCase {
+    const char* name;
+    QByteArray bytes;
+    QString text;
+};
+TESSELLON_PRINT_CASE_BY_NAME(DecodeCase)
+
+class TextFileDecode : public ::testing::TestWithParam<DecodeCase> {};
+
+TEST_P(TextFileDecode, Decodes) {
+    EXPECT_EQ(TextFile::decode(GetParam().bytes), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TextFileDecode,
+    ::testing::Values(
+        DecodeCase{"utf8", QByteArray("Gr\xC3\xBC\xC3\x9F" "e"), u"Grüße"_qs},
+        DecodeCase{"utf8_bom", QByteArray("\xEF\xBB\xBFok"), u"ok"_qs},
+        DecodeCase{"utf16le_bom", QByteArray("\xFF\xFEh\0i\0", 6), u"hi"_qs},
+        DecodeCase{"utf16be_bom", QByteArray("\xFE\xFF\0h\0i", 6), u"hi"_qs},
+        DecodeCase{"windows1252_bytes", QByteArray("caf\xE9 \x80"), u"café €"_qs},
+        DecodeCase{"mixed", QByteArray("\xC3\xA9 and \xE9"), u"é and é"_qs}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TextFile, SplitsAtEveryKindOfLineBreak) {
+    EXPECT_EQ(TextFile::splitLines(u"a\r\nb\nc\rd\r\n"_qs),
+              (QStringList{u"a"_qs, u"b"_qs, u"c"_qs, u"d"_qs}));
+    EXPECT_EQ(TextFile::splitLines(u"a\r\n\r\nb"_qs), (QStringList{u"a"_qs, u""_qs, u"b"_qs}));
+}
+
+TEST(TextFile, WritesUtf8WithCrLfAndReadsBack) {
+    TempDir dir;
+    const QString path = dir.filePath(u"out.txt"_qs);
+    TextFile::writeLines(path, {u"Grüße"_qs, u""_qs, u"end"_qs});
+    EXPECT_EQ(dir.read(u"out.txt"_qs), QByteArray("Gr\xC3\xBC\xC3\x9F" "e\r\n\r\nend\r\n"));
+    EXPECT_EQ(TextFile::readLines(path), (QStringList{u"Grüße"_qs, u""_qs, u"end"_qs}));
+}
+
+TEST(TextFile, FailuresNameThePathAndLeaveNoFile) {
+    TempDir dir;
+    const QString missingFolder = dir.filePath(u"no/such/folder/out.txt"_qs);
+    try {
+        TextFile::writeLines(missingFolder, {u"x"_qs});
+        FAIL() << "no error";
+    } catch (const FileError& e) {
+        EXPECT_TRUE(e.message().contains(missingFolder));
+    }
+    EXPECT_FALSE(QFile::exists(missingFolder));
+    EXPECT_THROW(TextFile::readText(dir.filePath(u"absent.txt"_qs)), FileError);
+}
+
+TEST(PathCodec, RoundTripsBytesThatAreNotUtf8) {
+    const QByteArray paths[] = {
+        QByteArray("/home/u/plain.txt"),
+        QByteArray("/home/u/caf\xE9.txt"),
+        QByteArray("/home/u/line\nbreak"),
+        QByteArray("/home/u/\xC3\xA9t\xE9\xFF\xC3"),
+        QByteArray("/home/u/\xED\xA0\x80surrogate"),
+    };
+    for (const QByteArray& bytes : paths) {
+        const QString text = PathCodec::fromBytes(bytes);
+        EXPECT_EQ(PathCodec::toBytes(text), bytes) << bytes.toStdString();
+    }
+    EXPECT_EQ(PathCodec::fromBytes(QByteArray("/a/\xC3\xA9")), u"/a/é"_qs);
+    EXPECT_EQ(PathCodec::displayText(PathCodec::fromBytes(QByteArray("x\xE9"))), u"x\uFFFD"_qs);
+}
+
+} // namespace
