@@ -13,23 +13,9 @@ bool isEscapedByte(QChar c) {
 } // namespace
 
 QString fromBytes(const QByteArray& bytes) {
-    QString out;
-    out.reserve(bytes.size());
-    qsizetype runStart = 0;
-    qsizetype i = 0;
-    while (i < bytes.size()) {
-        const int length = Utf8::validSequenceAt(bytes, i);
-        if (length > 0) {
-            i += length;
-            continue;
-        }
-        out += QString::fromUtf8(bytes.constData() + runStart, i - runStart);
-        out += QChar(char16_t(EscapeBase + static_cast<unsigned char>(bytes[i])));
-        ++i;
-        runStart = i;
-    }
-    out += QString::fromUtf8(bytes.constData() + runStart, bytes.size() - runStart);
-    return out;
+    return Utf8::decode(bytes, [](QString& out, unsigned char byte) {
+        out += QChar(char16_t(EscapeBase + byte));
+    });
 }
 
 QByteArray toBytes(const QString& path) {

@@ -13,23 +13,9 @@ namespace {
 
 QString decodeUtf8WithFallback(const QByteArray& bytes) {
     QStringDecoder windows1252("windows-1252");
-    QString out;
-    out.reserve(bytes.size());
-    qsizetype runStart = 0;
-    qsizetype i = 0;
-    while (i < bytes.size()) {
-        const int length = Utf8::validSequenceAt(bytes, i);
-        if (length > 0) {
-            i += length;
-            continue;
-        }
-        out += QString::fromUtf8(bytes.constData() + runStart, i - runStart);
-        out += windows1252.decode(bytes.mid(i, 1));
-        ++i;
-        runStart = i;
-    }
-    out += QString::fromUtf8(bytes.constData() + runStart, bytes.size() - runStart);
-    return out;
+    return Utf8::decode(bytes, [&windows1252](QString& out, unsigned char byte) {
+        out += windows1252.decode(QByteArray(1, char(byte)));
+    });
 }
 
 } // namespace

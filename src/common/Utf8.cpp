@@ -37,4 +37,25 @@ int validSequenceAt(const QByteArray& bytes, qsizetype i) {
     return length;
 }
 
+QString decode(const QByteArray& bytes,
+               const std::function<void(QString&, unsigned char)>& invalidByte) {
+    QString out;
+    out.reserve(bytes.size());
+    qsizetype runStart = 0;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const int length = validSequenceAt(bytes, i);
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        out += QString::fromUtf8(bytes.constData() + runStart, i - runStart);
+        invalidByte(out, static_cast<unsigned char>(bytes[i]));
+        ++i;
+        runStart = i;
+    }
+    out += QString::fromUtf8(bytes.constData() + runStart, bytes.size() - runStart);
+    return out;
+}
+
 } // namespace tessellon::Utf8

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
+#include <functional>
 
 namespace tessellon::Utf8 {
 
@@ -9,5 +11,9 @@ namespace tessellon::Utf8 {
 // there do not form one (overlong forms, surrogates and values above U+10FFFF
 // are invalid).
 int validSequenceAt(const QByteArray& bytes, qsizetype i);
+
+// Decodes valid UTF-8 as usual and hands every byte that is not part of a
+// valid sequence to `invalidByte`, which appends its stand-in to the text.
+QString decode(const QByteArray& bytes, const std::function<void(QString&, unsigned char)>& invalidByte);
 
 } // namespace tessellon::Utf8
