@@ -26,6 +26,8 @@ TKorvaneTessellonMain::TKorvaneTessellonMain(Platform& platform, QueryProvider& 
     Button1.caption = QStringLiteral("&Search");
     Button2.caption = QStringLiteral("&Advanced ...");
     Memo1.readOnly = true;
+    catalogActionItem.caption = QStringLiteral("Dummy");
+    catalogRefreshItem.caption = QStringLiteral("Refresh");
     ListView1.columns = initialResultColumns();
 
     localcomputername = platform_.computerName();

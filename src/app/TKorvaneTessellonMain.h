@@ -105,7 +105,46 @@ public:
     // The status text of a successful run.
     QString composeStatusText();
 
+    // --- Result list -----------------------------------------------------
+    // The row fill: the texts of row `row` (0-based), read from record row+1.
+    // The report leaves the icon out (it has no use for it).
+    ResultRow ListView1Data(int row, bool withIcon = true);
+    // The full path of the hit behind a row; throws when it cannot be read.
+    QString GetPath(int row);
+    // A header click: sort by that column, alternating the direction.
+    void ListView1ColumnClick(int column);
+
+    // --- Report ------------------------------------------------------------
+    // Appends the report's blocks (header, column line, rule, one line per
+    // row); the file is the blocks in order, each followed by CR LF.
+    void preparesaveresults(QStringList& astringlist);
+    // File > Save Results.
+    void Save1Click();
+
+    // --- Catalog list ------------------------------------------------------
+    // A click into the catalog list: catalogstr := the ticked names.
+    void CatalogListViewClick();
+    // The catalog list's pop-up menu is about to open.
+    void CatalogPopupMenuPopup();
+    // The catalog action item ("Stop" / "Start") was chosen.
+    void CatalogActionClick();
+    MenuItemModel catalogActionItem; // caption "Dummy" until first set
+    MenuItemModel catalogSeparatorItem;
+    MenuItemModel catalogRefreshItem; // "Refresh"
+
+    // --- Host box ----------------------------------------------------------
+    void hostcbChange();
+    void hostcbKeyPress(QChar key);
+
+    // --- Advanced dialog ---------------------------------------------------
+    // Shows the advanced dialog modally (the window sets it) and acts on OK.
+    void AdvancedbtnClick();
+    std::function<ModalResult()> showAdvancedDialog;
+
 private:
+    // A fresh administration connection bound to the same machine.
+    void renewAdminConnection();
+
     Platform& platform_;
     AdminConnectionFactory adminFactory_;
     CatalogNamesSource registryCatalogNames_;

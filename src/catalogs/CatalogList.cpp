@@ -76,14 +76,18 @@ void TKorvaneTessellonMain::AddCatalogItem() {
     CatalogListView.items.append(item);
 }
 
+void TKorvaneTessellonMain::renewAdminConnection() {
+    if (!adminAvailable)
+        return;
+    const QString machine = adminConnection->MachineName();
+    adminConnection.reset();
+    platform_.processPendingEvents();
+    adminConnection = adminFactory_();
+    adminConnection->SetMachineName(machine);
+}
+
 void TKorvaneTessellonMain::CatalogRefreshClick() {
-    if (adminAvailable) {
-        const QString machine = adminConnection->MachineName();
-        adminConnection.reset();
-        platform_.processPendingEvents();
-        adminConnection = adminFactory_();
-        adminConnection->SetMachineName(machine);
-    }
+    renewAdminConnection();
     RefreshCatalogList();
 }
 

@@ -7,6 +7,17 @@
 
 namespace tessellon {
 
+void TKorvaneTessellonMain::hostcbChange() {
+    ListView1.clear();
+    CatalogListView.items.clear();
+    RichEdit1.text.clear();
+}
+
+void TKorvaneTessellonMain::hostcbKeyPress(QChar key) {
+    if (key == u'\r')
+        hostStep();
+}
+
 void TKorvaneTessellonMain::hostStep() {
     ListView1.clear();
     fillcatalogstr(); // remember the ticks before the list is emptied

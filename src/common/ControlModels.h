@@ -74,4 +74,12 @@ struct TickListModel : ControlState {
     int indexOf(const QString& caption) const;
 };
 
+struct MenuItemModel : ControlState {
+    QString caption;
+    bool checked = false;
+};
+
+// The result of a modal dialog.
+enum class ModalResult { None, Ok, Cancel };
+
 } // namespace tessellon

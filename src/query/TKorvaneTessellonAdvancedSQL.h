@@ -49,6 +49,23 @@ public:
 
     bool expertMode() const { return CheckBox25.checked; }
 
+    // --- Event handlers ----------------------------------------------------
+    // Every showing: the main window's boxes are the masters of the
+    // all-words text and the file patterns. (The Filename row is drawn bold
+    // by the view.)
+    void FormShow();
+    // Adds a folder chosen in the folder chooser to the folder text.
+    void BrowsebtnClick();
+    // The deep tick is visible exactly when a folder restriction is set.
+    void ComboBox3Change();
+    void ComboBox3DblClick();
+    void ComboBox5DblClick();
+    // Any change of an item of either tick list: the Filename row stays
+    // ticked.
+    void ColumnsListViewChange(TickListModel& list, int index);
+    // Switches between normal and expert mode.
+    void CheckBox25Click();
+
 private:
     void recordRecentEntries();
     void prepareQuery();

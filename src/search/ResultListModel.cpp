@@ -9,11 +9,13 @@ void ResultListModel::setItemCount(int count) {
         return;
     lastCountSet_ = count;
     itemCount_ = std::max(0, count);
+    selectedIndex = -1;
     ++rowsGeneration_;
 }
 
 void ResultListModel::clear() {
     itemCount_ = 0;
+    selectedIndex = -1;
     ++rowsGeneration_;
 }
 

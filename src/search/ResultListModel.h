@@ -7,8 +7,16 @@
 
 namespace tessellon {
 
+// The texts of one result row as the row fill gives them.
+struct ResultRow {
+    QString caption;
+    QStringList subItems;
+    int imageIndex = -1;
+};
+
 struct ResultListModel : ControlState {
     QVector<ListColumn> columns;
+    int selectedIndex = -1;
 
     int itemCount() const { return itemCount_; }
     // Sets the row count. It takes effect only when it differs from the count
