@@ -26,6 +26,10 @@ TKorvaneTessellonMain::TKorvaneTessellonMain(Platform& platform, QueryProvider& 
     Button1.caption = QStringLiteral("&Search");
     Button2.caption = QStringLiteral("&Advanced ...");
     Memo1.readOnly = true;
+    RadioGroup1.caption = QStringLiteral("Previewoptions");
+    RadioGroup1.items = {QStringLiteral("Free Text Search"), QStringLiteral("Phrase Text Search")};
+    RadioGroup1.itemIndex = 0;
+    RadioGroup1.visible = false;
     catalogActionItem.caption = QStringLiteral("Dummy");
     catalogRefreshItem.caption = QStringLiteral("Refresh");
     ListView1.columns = initialResultColumns();

@@ -52,6 +52,7 @@ public:
     ResultListModel ListView1;
     MemoModel Memo1;     // the status memo
     MemoModel RichEdit1; // the text preview
+    RadioGroupModel RadioGroup1; // hidden preview option
 
     // --- Data access -----------------------------------------------------
     DataQuery ADOQuery1;
@@ -64,6 +65,8 @@ public:
     QStringList columnfields;
     int resultslimit = 2000;
     int doccount = 0;
+    // Whether the last run executed no statement or its execution failed.
+    bool lastRunFailed = false;
     QString sortcolumn = QStringLiteral("Filename");
     QString sortmarker = QStringLiteral(" [a]");
     QString sortdirectiontext;
@@ -120,6 +123,22 @@ public:
     void preparesaveresults(QStringList& astringlist);
     // File > Save Results.
     void Save1Click();
+
+    // --- File menu ---------------------------------------------------------
+    // Query files hold the expert text; loading one switches expert mode on.
+    void LoadQueryfile1Click();
+    void SaveQueryfile1Click();
+    // Search files hold the whole search (the config text).
+    void LoadSearch1Click();
+    void SaveSearch1Click();
+
+    // --- Settings ------------------------------------------------------------
+    // The first showing: applies the saved search unless the program was
+    // started with arguments (every error swallowed), then refreshes the
+    // catalog list.
+    void FormFirstShow(bool startedWithArguments);
+    // Closing the window saves the search; an error is reported.
+    void FormClose();
 
     // --- Catalog list ------------------------------------------------------
     // A click into the catalog list: catalogstr := the ticked names.

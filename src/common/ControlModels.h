@@ -74,6 +74,12 @@ struct TickListModel : ControlState {
     int indexOf(const QString& caption) const;
 };
 
+struct RadioGroupModel : ControlState {
+    QString caption;
+    QStringList items;
+    int itemIndex = -1;
+};
+
 struct MenuItemModel : ControlState {
     QString caption;
     bool checked = false;

@@ -39,6 +39,7 @@ std::optional<int> strictInt(const QString& text) {
 void TKorvaneTessellonMain::SearchbtnClick() {
     platform_.setBusyCursor();
     NormalCursorAtEnd normalCursor(platform_);
+    lastRunFailed = true; // until a statement has been executed
 
     hostStep();
     if (hostunreachable)
@@ -70,6 +71,7 @@ void TKorvaneTessellonMain::SearchbtnClick() {
         ds.attach(ADOQuery1.recordSet());
         doccount = ADOQuery1.recordCount();
         Memo1.text = composeStatusText();
+        lastRunFailed = false;
     } catch (const std::exception& e) {
         ds.detach();
         Memo1.text = errorMessage(e);

@@ -1,0 +1,50 @@
+#include "app/CommandLine.h"
+
+namespace tessellon {
+
+std::optional<QString> ParseParam(const QString& argument, BatchOptions& options) {
+    QString arg = argument;
+    const QString prefix = QStringLiteral("TSSEARCH://");
+    if (const qsizetype at = arg.toUpper().indexOf(prefix); at >= 0)
+        arg.remove(at, prefix.size());
+    while (arg.endsWith(u'/'))
+        arg.chop(1);
+
+    if (arg.startsWith(u'/') && arg.size() >= 2) {
+        const QString value = arg.mid(2);
+        switch (arg[1].toUpper().unicode()) {
+        case u'S':
+            options.queryFile = value;
+            return std::nullopt;
+        case u'F':
+            options.resultFile = value;
+            return std::nullopt;
+        case u'N': {
+            options.limitText = value;
+            bool ok = false;
+            const int limit = value.toInt(&ok);
+            if (!ok)
+                return QStringLiteral("Error: ") + value + QStringLiteral(" not a number.");
+            options.resultLimit = limit;
+            return std::nullopt;
+        }
+        case u'Q':
+            options.quit = true;
+            return std::nullopt;
+        default:
+            break;
+        }
+    }
+    if (arg.contains(u".tsn"))
+        options.searchFile = arg;
+    return std::nullopt;
+}
+
+BatchOptions parseArguments(const QStringList& arguments) {
+    BatchOptions options;
+    for (const QString& argument : arguments)
+        ParseParam(argument, options);
+    return options;
+}
+
+} // namespace tessellon

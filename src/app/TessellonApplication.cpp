@@ -1,0 +1,100 @@
+#include "app/TessellonApplication.h"
+
+#include "common/Error.h"
+#include "common/TextFile.h"
+#include "files/ConfigText.h"
+#include "files/QueryFiles.h"
+
+namespace tessellon {
+
+TessellonApplication::TessellonApplication(Platform& platform, QueryProvider& provider,
+                                           AdminConnectionFactory adminFactory,
+                                           CatalogNamesSource registryCatalogNames)
+    : platform_(platform), provider_(provider), adminFactory_(std::move(adminFactory)),
+      registryCatalogNames_(std::move(registryCatalogNames)) {}
+
+void TessellonApplication::createWindows() {
+    main_ = std::make_unique<TKorvaneTessellonMain>(platform_, provider_, adminFactory_,
+                                                    registryCatalogNames_);
+    preview1_ = std::make_unique<TKorvaneTessellonPreview1>();
+    searchType_ = std::make_unique<TKorvaneTessellonAdvancedIXSSO>(*main_);
+    preview2_ = std::make_unique<TKorvaneTessellonPreview2>();
+    advanced_ = std::make_unique<TKorvaneTessellonAdvancedSQL>(*main_);
+    main_->setAdvancedDialog(advanced_.get());
+}
+
+void TessellonApplication::fail(const QString& message) {
+    platform_.showMessage(message);
+    terminateRequested_ = true;
+    batchFailed_ = true;
+}
+
+void TessellonApplication::runBatch(const QStringList& arguments) {
+    startedWithArguments_ = true;
+    options_ = BatchOptions();
+    for (const QString& argument : arguments) {
+        if (const std::optional<QString> error = ParseParam(argument, options_))
+            fail(*error);
+    }
+    loadQueryFileStep();
+    loadSearchFileStep();
+    advanced_->ComboBox4.text = QString::number(options_.resultLimit);
+    try {
+        main_->SearchbtnClick();
+    } catch (const std::exception& e) {
+        fail(errorMessage(e)); // what the general error report would show
+    }
+    if (main_->lastRunFailed)
+        batchFailed_ = true;
+    writeReportStep();
+    if (options_.quit)
+        terminateRequested_ = true;
+}
+
+void TessellonApplication::loadQueryFileStep() {
+    if (options_.queryFile.isEmpty()) {
+        advanced_->CheckBox25.checked = true;
+        advanced_->CheckBox25Click();
+        return;
+    }
+    try {
+        loadQueryFile(*advanced_, options_.queryFile);
+    } catch (const std::exception&) {
+        fail(QStringLiteral("Error opening file: ") + options_.queryFile);
+    }
+}
+
+void TessellonApplication::loadSearchFileStep() {
+    if (options_.searchFile.isEmpty())
+        return;
+    QStringList lines;
+    try {
+        lines = TextFile::readLines(options_.searchFile);
+    } catch (const std::exception&) {
+        fail(QStringLiteral("Error opening file: ") + options_.searchFile);
+        return;
+    }
+    try {
+        loadconfigtext(*main_, lines);
+    } catch (const std::exception& e) {
+        fail(options_.searchFile + QStringLiteral(": ") + errorMessage(e));
+    }
+}
+
+void TessellonApplication::writeReportStep() {
+    if (options_.resultFile.isEmpty())
+        return;
+    // A report of a batch that went wrong would pass for a real result: none
+    // is written then, and the exit status tells the caller.
+    if (batchFailed_)
+        return;
+    QStringList blocks;
+    main_->preparesaveresults(blocks);
+    try {
+        TextFile::writeLines(options_.resultFile, blocks);
+    } catch (const std::exception&) {
+        fail(QStringLiteral("Error saving file: ") + options_.resultFile);
+    }
+}
+
+} // namespace tessellon
