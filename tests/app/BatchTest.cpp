@@ -1,0 +1,113 @@
+#include "app/TessellonApplication.h"
+#include "common/TextFile.h"
+#include "files/ConfigText.h"
+#include "support/FakeAdmin.h"
+#include "support/FakeDataAccess.h"
+#include "support/QtPrinters.h"
+#include "support/RecordingPlatform.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessellon;
+
+namespace {
+
+class Batch : public ::testing::Test {
+protected:
+    Batch() {
+        world->catalogs.append(FakeCatalog{u"System"_qs});
+        provider.names = {u"Path"_qs, u"Filename"_qs};
+        provider.rows = {{Variant(u"/d/a.txt"_qs), Variant(u"a.txt"_qs)}};
+        app.createWindows();
+    }
+
+    RecordingPlatform platform;
+    FakeQueryProvider provider;
+    std::shared_ptr<FakeAdminWorld> world = std::make_shared<FakeAdminWorld>();
+    TessellonApplication app{platform, provider, fakeAdminFactory(world)};
+    TempDir dir;
+};
+
+TEST_F(Batch, QueryFileLimitReportAndQuit) {
+    const QString query = dir.write(u"q.SQL"_qs, "SELECT Filename\r\nFROM System..SCOPE()\r\n");
+    const QString report = dir.filePath(u"r.txt"_qs);
+    app.runBatch({u"/S"_qs + query, u"/F"_qs + report, u"/N10"_qs, u"/Q"_qs});
+    EXPECT_TRUE(app.terminateRequested());
+    EXPECT_FALSE(app.batchFailed());
+    EXPECT_TRUE(platform.messages.isEmpty());
+    ASSERT_EQ(provider.executions.size(), 1);
+    EXPECT_EQ(provider.executions[0].statement, u"SELECT Path, Filename\r\nFROM System..SCOPE()"_qs);
+    EXPECT_EQ(provider.executions[0].maxRecords, 10);
+    const QStringList lines = TextFile::readLines(report);
+    // The expert statement keeps its line break, so the query takes two lines.
+    EXPECT_EQ(lines[5], u"Query: SELECT Path, Filename"_qs);
+    EXPECT_EQ(lines[9], u"Results Limit: 10"_qs);
+    EXPECT_EQ(lines[12], u"Path,Filename"_qs);
+    EXPECT_EQ(lines[14], u"/d/a.txt,a.txt,1"_qs);
+}
+
+TEST_F(Batch, SearchFileRunsItsCriteria) {
+    app.main().ComboBox100.text = u"invoice"_qs;
+    const QStringList config = generateconfigtext(app.main());
+    app.main().ComboBox100.text.clear();
+    const QString search = dir.filePath(u"s.tsn"_qs);
+    TextFile::writeLines(search, config);
+    app.runBatch({search, u"/Q"_qs});
+    ASSERT_EQ(provider.executions.size(), 1);
+    EXPECT_TRUE(provider.executions[0].statement.contains(u"CONTAINS(All, 'invoice')"_qs));
+    EXPECT_EQ(provider.executions[0].maxRecords, 100);
+}
+
+struct FailureCase {
+    const char* name;
+    std::function<QStringList(const TempDir&)> arguments;
+    QString message;
+};
+TESSELLON_PRINT_CASE_BY_NAME(FailureCase)
+
+class BatchFailure : public Batch, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(BatchFailure, ShowsTheMessageFailsAndWritesNoReport) {
+    const QString report = dir.filePath(u"r.txt"_qs);
+    app.runBatch(GetParam().arguments(dir) << u"/F"_qs + report << u"/Q"_qs);
+    QString expected = GetParam().message;
+    expected.replace(u"%DIR%"_qs, dir.path());
+    EXPECT_EQ(platform.messages, QStringList{expected});
+    EXPECT_TRUE(app.batchFailed());
+    EXPECT_TRUE(app.terminateRequested());
+    EXPECT_FALSE(QFile::exists(report));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BatchFailure,
+    ::testing::Values(
+        FailureCase{"missing_query_file",
+                    [](const TempDir& d) { return QStringList{u"/S"_qs + d.filePath(u"no.SQL"_qs)}; },
+                    u"Error opening file: "_qs + u"%DIR%/no.SQL"_qs},
+        FailureCase{"limit_not_a_number", [](const TempDir&) { return QStringList{u"/Nabc"_qs}; },
+                    u"Error: abc not a number."_qs}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Batch, UnwritableReportIsAnError) {
+    const QString report = dir.filePath(u"missing/folder/r.txt"_qs);
+    app.runBatch({u"/F"_qs + report, u"/Q"_qs});
+    EXPECT_EQ(platform.messages, QStringList{u"Error saving file: "_qs + report});
+    EXPECT_TRUE(app.batchFailed());
+}
+
+TEST_F(Batch, FailedSearchFailsTheBatch) {
+    provider.failure = u"Syntax error"_qs;
+    app.runBatch({u"/Q"_qs});
+    EXPECT_TRUE(app.batchFailed());
+    EXPECT_EQ(app.main().Memo1.text.left(12), u"Syntax error"_qs);
+}
+
+TEST_F(Batch, UnknownArgumentsStillRunInExpertMode) {
+    app.runBatch({u"-Embedding"_qs});
+    EXPECT_TRUE(app.advanced().expertMode());
+    EXPECT_EQ(provider.executions.size(), 1);
+    EXPECT_FALSE(app.terminateRequested());
+}
+
+} // namespace
