@@ -27,6 +27,7 @@ public:
     Indexer(const CatalogEntry& catalog, std::atomic<bool>* cancel);
 
     const QString& notice() const { return store_.notice(); }
+    const CatalogEntry& catalog() const { return catalog_; }
     void setProgress(Progress progress) { progress_ = std::move(progress); }
 
     // A full comparison of every scope with the store.

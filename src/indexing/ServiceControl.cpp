@@ -5,6 +5,7 @@
 #include "indexing/ServicePaths.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -43,7 +44,16 @@ QString defaultDaemonPath() {
 void start(const QString& daemonPath) {
     if (isRunning())
         return;
-    if (!QProcess::startDetached(daemonPath, {}))
+    // The daemon's messages go to a log file beside its lock.
+    QProcess daemon;
+    daemon.setProgram(daemonPath);
+    daemon.setStandardInputFile(QProcess::nullDevice());
+    daemon.setStandardOutputFile(ServicePaths::dataDir() + QStringLiteral("/tessellon-indexd.log"),
+                                 QIODevice::Append);
+    daemon.setStandardErrorFile(ServicePaths::dataDir() + QStringLiteral("/tessellon-indexd.log"),
+                                QIODevice::Append);
+    QDir().mkpath(ServicePaths::dataDir());
+    if (!daemon.startDetached())
         throw Error(QStringLiteral("Cannot start the indexing service %1").arg(daemonPath));
     if (!waitFor(true, 5000))
         throw Error(QStringLiteral("The indexing service did not start"));
