@@ -3,7 +3,6 @@
 #include "indexing/XmlText.h"
 #include "indexing/ZipArchive.h"
 
-#include <QCollator>
 #include <QRegularExpression>
 
 namespace tessellon::OfficeFilters {
@@ -32,9 +31,10 @@ QStringList membersMatching(const ZipArchive& zip, const QString& pattern) {
     for (const QString& name : zip.names())
         if (re.match(name).hasMatch())
             out << name;
-    QCollator collator;
-    collator.setNumericMode(true);
-    std::sort(out.begin(), out.end(), collator);
+    const QRegularExpression number(QStringLiteral("(\\d+)\\.xml$"));
+    std::stable_sort(out.begin(), out.end(), [&](const QString& a, const QString& b) {
+        return number.match(a).captured(1).toLongLong() < number.match(b).captured(1).toLongLong();
+    });
     return out;
 }
 
