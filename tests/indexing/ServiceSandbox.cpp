@@ -9,6 +9,8 @@ using namespace tessellon;
 
 ServiceSandbox::ServiceSandbox()
     : oldConfig_(qgetenv("TESSELLON_CONFIG_DIR")), oldData_(qgetenv("TESSELLON_DATA_DIR")) {
+    if (qEnvironmentVariableIsEmpty("TESSELLON_BIN_DIR"))
+        qputenv("TESSELLON_BIN_DIR", TESSELLON_TEST_BIN_DIR);
     dir_.mkdir("config");
     dir_.mkdir("data");
     qputenv("TESSELLON_CONFIG_DIR", configDir().toUtf8());
