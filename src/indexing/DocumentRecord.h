@@ -29,6 +29,11 @@ struct FileFacts {
 struct DocumentRecord {
     FileFacts facts;
     FilterResult content;
+    // Made from the content by IndexStore::pack, on a filter thread, so the
+    // one store writer has less to do.
+    QString characterization;
+    QByteArray packedText;
+    bool packed = false;
 };
 
 } // namespace tessellon

@@ -93,6 +93,10 @@ void IndexStore::open() {
             throw FileError(QStringLiteral("damaged: %1").arg(check.text(0)));
     }
     db_->exec("PRAGMA synchronous=NORMAL");
+    // Room for the full-text index's merges, and fewer checkpoints while a
+    // large scan writes (the log is folded back when the store closes).
+    db_->exec("PRAGMA cache_size=-32768");
+    db_->exec("PRAGMA wal_autocheckpoint=8192");
     db_->exec(StoreSchema::CreateStatements);
     db_->exec(QByteArray("PRAGMA user_version=" + QByteArray::number(StoreSchema::SchemaVersion))
                   .constData());
@@ -163,7 +167,16 @@ QHash<QByteArray, IndexStore::Known> IndexStore::knownBelow(const QByteArray& fo
     return readKnown(query);
 }
 
-void IndexStore::put(const DocumentRecord& record, std::int64_t existingId) {
+void IndexStore::pack(DocumentRecord& record) {
+    record.characterization = TextSummary::characterization(record.content.text);
+    if (!record.content.text.isEmpty())
+        record.packedText = qCompress(record.content.text.toUtf8(), 6);
+    record.packed = true;
+}
+
+void IndexStore::put(DocumentRecord record, std::int64_t existingId) {
+    if (!record.packed)
+        pack(record);
     const FileFacts& f = record.facts;
     const FilterResult& c = record.content;
     const QString keywords = c.keywords.join(QLatin1Char('\n'));
@@ -173,15 +186,15 @@ void IndexStore::put(const DocumentRecord& record, std::int64_t existingId) {
     s.bindBlob(1, f.path).bindBlob(2, f.directory).bind(3, f.filename).bind(4, f.size);
     s.bind(5, f.writeMs).bind(6, f.createMs).bind(7, f.accessMs).bind(8, f.attrib);
     s.bind(9, c.title).bind(10, c.subject).bind(11, c.author).bind(12, keywords);
-    s.bind(13, c.comments).bind(14, TextSummary::characterization(c.text));
+    s.bind(13, c.comments).bind(14, record.characterization);
     s.bind(15, f.mtimeNs).bind(16, f.ctimeNs).bind(17, f.inode);
     s.bind(18, std::int64_t(c.state)).bind(19, c.error);
     if (existingId != 0)
         s.bind(20, existingId);
     s.run();
     const std::int64_t id = existingId != 0 ? existingId : db_->lastInsertId();
-    if (!c.text.isEmpty())
-        insertText_->bind(1, id).bindBlob(2, qCompress(c.text.toUtf8(), 1)).run();
+    if (!record.packedText.isEmpty())
+        insertText_->bind(1, id).bindBlob(2, record.packedText).run();
     insertFulltext_->bind(1, id).bind(2, c.text).bind(3, f.filename).bind(4, c.title);
     insertFulltext_->bind(5, c.subject).bind(6, c.author).bind(7, keywords).bind(8, c.comments);
     insertFulltext_->run();

@@ -46,8 +46,12 @@ public:
     // Known documents below a folder, at any depth.
     QHash<QByteArray, Known> knownBelow(const QByteArray& folder);
 
-    // Inserts a document or replaces the one at the same path (keeping its id).
-    void put(const DocumentRecord& record, std::int64_t existingId);
+    // Computes what put() stores beside the content (the summary, the
+    // compressed text); safe to call on any thread.
+    static void pack(DocumentRecord& record);
+    // Inserts a document or replaces the one at the same path (keeping its
+    // id). A record that was not packed is packed here.
+    void put(DocumentRecord record, std::int64_t existingId);
     // Changes only the file system's properties of a document whose content
     // did not change.
     void updateFacts(const FileFacts& facts, std::int64_t id);

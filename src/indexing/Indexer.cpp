@@ -25,7 +25,7 @@ constexpr std::size_t QueueCapacity = 64;
 
 struct Filtered {
     qsizetype index;
-    FilterResult result;
+    DocumentRecord record;
 };
 
 // Results travel from the filter threads to the writer through a small
@@ -139,7 +139,7 @@ ScanSummary Indexer::apply(const CrawlPlan& plan) {
         store_.remove(id);
     summary.removed = plan.vanished.size();
     for (const CrawlPlan::Item& item : plan.toRecord)
-        store_.put(DocumentRecord{item.facts, FilterResult{}}, item.existingId);
+        store_.put(DocumentRecord{item.facts, FilterResult{}, {}, {}, false}, item.existingId);
     summary.recorded = plan.toRecord.size();
     for (const CrawlPlan::Item& item : plan.factsChanged)
         store_.updateFacts(item.facts, item.existingId);
@@ -175,10 +175,15 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
                     break;
                 const FileFacts& facts = items[i].facts;
                 const FilterKind kind = FilterKinds::forName(facts.filename);
-                FilterResult result = FilterKinds::runsInHelper(kind)
+                DocumentRecord record{facts,
+                                      FilterKinds::runsInHelper(kind)
                                           ? host_.filter(kind, facts.path)
-                                          : InProcessFilters::run(kind, facts.path);
-                queue.push({i, std::move(result)});
+                                          : InProcessFilters::run(kind, facts.path),
+                                      {},
+                                      {},
+                                      false};
+                IndexStore::pack(record);
+                queue.push({i, std::move(record)});
             }
             queue.producerDone();
         });
@@ -191,19 +196,20 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
     QString lastFailure;
     try {
         store_.begin();
-        while (const std::optional<Filtered> item = queue.pop()) {
+        while (std::optional<Filtered> item = queue.pop()) {
             // A result cut short by a cancel request is not the document's
             // real state; it is left for the next run.
             if (cancel_ && cancel_->load())
                 break;
             const CrawlPlan::Item& work = items[item->index];
-            if (item->result.state == FilterState::Failed) {
+            const FilterResult& content = item->record.content;
+            if (content.state == FilterState::Failed) {
                 ++summary.failed;
-                lastFailure = PathCodec::fromBytes(work.facts.path) + QStringLiteral(": ") +
-                              item->result.error;
+                lastFailure =
+                    PathCodec::fromBytes(work.facts.path) + QStringLiteral(": ") + content.error;
             }
-            summary.textBytes += item->result.text.size();
-            store_.put(DocumentRecord{work.facts, item->result}, work.existingId);
+            summary.textBytes += content.text.size();
+            store_.put(std::move(item->record), work.existingId);
             ++done;
             if (++inBatch >= BatchDocuments || sinceCommit.elapsed() >= BatchMilliseconds) {
                 store_.setMeta(QStringLiteral("to_filter"), QString::number(items.size() - done));
