@@ -100,6 +100,9 @@ void IndexStore::open() {
     db_->exec(StoreSchema::CreateStatements);
     db_->exec(QByteArray("PRAGMA user_version=" + QByteArray::number(StoreSchema::SchemaVersion))
                   .constData());
+    // A larger in-memory buffer for new terms means larger first segments
+    // and much less merging while a big scan writes.
+    db_->exec("INSERT INTO fulltext(fulltext, rank) VALUES('hashsize', 16777216)");
 
     insertDoc_ = std::make_unique<SqliteStatement>(
         *db_, "INSERT INTO documents (path, directory, filename, size, write_ms, create_ms, "
@@ -130,6 +133,17 @@ void IndexStore::open() {
     setMeta_ = std::make_unique<SqliteStatement>(
         *db_, "INSERT OR REPLACE INTO meta (key, value) VALUES (?1, ?2)");
     getMeta_ = std::make_unique<SqliteStatement>(*db_, "SELECT value FROM meta WHERE key=?1");
+    insertTerm_ =
+        std::make_unique<SqliteStatement>(*db_, "INSERT INTO terms (id, term) VALUES (?1, ?2)");
+    terms_ = std::make_unique<TermPacker>(db_->handle());
+    QList<QByteArray> known;
+    SqliteStatement allTerms(*db_, "SELECT id, term FROM terms ORDER BY id");
+    while (allTerms.step()) {
+        if (allTerms.integer(0) != known.size())
+            throw FileError(QStringLiteral("damaged: the term list has gaps"));
+        known << allTerms.blob(1);
+    }
+    terms_->load(std::move(known));
 }
 
 void IndexStore::begin() {
@@ -170,13 +184,19 @@ QHash<QByteArray, IndexStore::Known> IndexStore::knownBelow(const QByteArray& fo
 void IndexStore::pack(DocumentRecord& record) {
     record.characterization = TextSummary::characterization(record.content.text);
     if (!record.content.text.isEmpty())
-        record.packedText = qCompress(record.content.text.toUtf8(), 6);
+        record.packedText = qCompress(terms_->pack(record.content.text.toUtf8()), 6);
     record.packed = true;
+}
+
+void IndexStore::saveNewTerms() {
+    for (const auto& [id, term] : terms_->takeNewTerms())
+        insertTerm_->bind(1, id).bindBlob(2, term).run();
 }
 
 void IndexStore::put(DocumentRecord record, std::int64_t existingId) {
     if (!record.packed)
         pack(record);
+    saveNewTerms();
     const FileFacts& f = record.facts;
     const FilterResult& c = record.content;
     const QString keywords = c.keywords.join(QLatin1Char('\n'));
@@ -219,8 +239,9 @@ void IndexStore::removeFromFulltext(std::int64_t id) {
         oldValues_->reset();
         return;
     }
-    const QString text =
-        oldValues_->isNull(6) ? QString() : QString::fromUtf8(qUncompress(oldValues_->blob(6)));
+    const QString text = oldValues_->isNull(6)
+                             ? QString()
+                             : QString::fromUtf8(terms_->unpack(qUncompress(oldValues_->blob(6))));
     deleteFulltext_->bind(1, id).bind(2, text);
     for (int column = 0; column < 6; ++column)
         deleteFulltext_->bind(3 + column, oldValues_->text(column));

@@ -12,6 +12,7 @@
 
 #include "indexing/DocumentRecord.h"
 #include "indexing/SqliteDatabase.h"
+#include "indexing/TermPacker.h"
 
 #include <QHash>
 #include <memory>
@@ -47,8 +48,8 @@ public:
     QHash<QByteArray, Known> knownBelow(const QByteArray& folder);
 
     // Computes what put() stores beside the content (the summary, the
-    // compressed text); safe to call on any thread.
-    static void pack(DocumentRecord& record);
+    // packed terms); safe to call on any thread.
+    void pack(DocumentRecord& record);
     // Inserts a document or replaces the one at the same path (keeping its
     // id). A record that was not packed is packed here.
     void put(DocumentRecord record, std::int64_t existingId);
@@ -63,12 +64,14 @@ public:
 private:
     void open();
     void removeFromFulltext(std::int64_t id);
+    void saveNewTerms();
 
     QString file_;
     QString notice_;
     std::unique_ptr<SqliteDatabase> db_;
     std::unique_ptr<SqliteStatement> insertDoc_, updateDoc_, updateFacts_, deleteDoc_, oldValues_,
-        insertText_, deleteText_, insertFulltext_, deleteFulltext_, setMeta_, getMeta_;
+        insertText_, deleteText_, insertFulltext_, deleteFulltext_, setMeta_, getMeta_, insertTerm_;
+    std::unique_ptr<TermPacker> terms_;
     bool inTransaction_ = false;
 };
 

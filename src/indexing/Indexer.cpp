@@ -19,8 +19,8 @@ namespace tessellon {
 
 namespace {
 
-constexpr int BatchDocuments = 500;
-constexpr int BatchMilliseconds = 1000;
+constexpr int BatchDocuments = 2000;
+constexpr int BatchMilliseconds = 2000;
 constexpr std::size_t QueueCapacity = 64;
 
 struct Filtered {
@@ -182,7 +182,7 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
                                       {},
                                       {},
                                       false};
-                IndexStore::pack(record);
+                store_.pack(record);
                 queue.push({i, std::move(record)});
             }
             queue.producerDone();

@@ -26,9 +26,12 @@
 // table is contentless (it keeps the index, not a copy of the text), which
 // holds the store well below the size of the text it indexes.
 //
-// document_text: the extracted text of a document, zlib-compressed (as
-// qCompress writes it); the writer needs it to take a document's old words out
-// of the contentless index when the document changes or goes.
+// document_text: the terms the index made of a document's text, in order,
+// each a number into `terms` or spelled out, zlib-compressed (as qCompress
+// writes it); the writer needs them to take a document's old words out of the
+// contentless index when the document changes or goes.
+//
+// terms: the catalog's numbered terms (id, term as UTF-8 bytes).
 //
 // meta: key/value pairs; "query_count" counts the statements answered;
 // "scan_state" is "complete" after a finished scan and "incomplete" while one
@@ -74,6 +77,10 @@ CREATE VIRTUAL TABLE IF NOT EXISTS fulltext USING fts5(
 CREATE TABLE IF NOT EXISTS document_text (
     id INTEGER PRIMARY KEY,
     text BLOB NOT NULL
+);
+CREATE TABLE IF NOT EXISTS terms (
+    id INTEGER PRIMARY KEY,
+    term BLOB NOT NULL
 );
 CREATE TABLE IF NOT EXISTS meta (
     key TEXT PRIMARY KEY,

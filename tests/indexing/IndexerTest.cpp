@@ -96,6 +96,27 @@ TEST_F(IndexerTest, UpdatesOnlyWhatChangedAndForgetsWhatVanished) {
     EXPECT_EQ(sandbox.integrityCheck("Docs"), "ok");
 }
 
+TEST_F(IndexerTest, ForgetsEveryOldTermOfAChangedDocument) {
+    // Accents, letter case, punctuation, digits, a term too long to be
+    // numbered, and text in other scripts: all must leave the index whole.
+    const QByteArray longTerm = QByteArray("x").repeated(60);
+    write("a.txt", "Caf\xc3\xa9 CRÈME-brûlée, na\xc3\xafve 42x \xce\xb1\xce\xb2\xce\xb3 " +
+                       longTerm + " \xe6\x97\xa5\xe6\x9c\xac");
+    scan();
+    EXPECT_TRUE(sandbox.matches("Docs", "cafe AND creme AND brulee"));
+    EXPECT_TRUE(sandbox.matches("Docs", QString::fromLatin1(longTerm)));
+    write("a.txt", "entirely different");
+    scan();
+    for (const char* gone : {"cafe", "creme", "naive", "42x", "αβγ", "日本"})
+        EXPECT_FALSE(sandbox.matches("Docs", QString::fromUtf8(gone))) << gone;
+    EXPECT_FALSE(sandbox.matches("Docs", QString::fromLatin1(longTerm)));
+    EXPECT_TRUE(sandbox.matches("Docs", "different"));
+    QFile::remove(scope + "/a.txt");
+    scan();
+    EXPECT_FALSE(sandbox.matches("Docs", "different"));
+    EXPECT_EQ(sandbox.integrityCheck("Docs"), "ok");
+}
+
 TEST_F(IndexerTest, KeepsNamesWithLineBreaksAndInvalidUtf8ByteExact) {
     const QByteArray odd[] = {QByteArray("line\nbreak.txt"), QByteArray("bad\xff\xfe.txt"),
                               QByteArray("tab\tand\r.txt")};
