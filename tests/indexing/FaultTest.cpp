@@ -86,6 +86,17 @@ TEST(Faults, DaemonFollowsChangesAndEndsQuicklyAndSoundly) {
     sandbox.dir().write("corpus/newdir/inner/deep.txt", "wombat");
     EXPECT_TRUE(waitUntil([&] { return sandbox.matches("Docs", "wombat"); }, 10000));
 
+    // A catalog added while the daemon runs is indexed at once.
+    const QString second = sandbox.dir().mkdir("second");
+    sandbox.dir().write("second/x.txt", "kookaburra");
+    ASSERT_EQ(sandbox.admin({"add", "Second", "--scope", second}).exitCode, 0);
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            return QFile::exists(sandbox.storeFile("Second")) &&
+                   sandbox.matches("Second", "kookaburra");
+        },
+        10000));
+
     // A stopped catalog is left alone.
     ASSERT_EQ(sandbox.admin({"stop", "Docs"}).exitCode, 0);
     QThread::msleep(500);
