@@ -3,6 +3,7 @@
 #include "AdminCommand.h"
 
 #include "indexing/CatalogRegistry.h"
+#include "indexing/IndexStore.h"
 #include "indexing/ServicePaths.h"
 
 #include <QDir>
@@ -91,6 +92,9 @@ int addCatalog(const QStringList& args, QTextStream& out, QTextStream&) {
             throw Error(QStringLiteral("Catalog '%1' already exists").arg(catalogs[i].name));
         if (!QDir().mkpath(entry.location))
             throw FileError(QStringLiteral("Cannot create the location %1").arg(entry.location));
+        // An empty store at once, so the new catalog answers queries (with
+        // no rows) before its first scan.
+        IndexStore store(ServicePaths::storeFile(entry.location));
         catalogs << entry;
     });
     out << "Catalog " << entry.name << " added (location " << entry.location << ").\n";

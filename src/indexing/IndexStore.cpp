@@ -97,12 +97,15 @@ void IndexStore::open() {
     // large scan writes (the log is folded back when the store closes).
     db_->exec("PRAGMA cache_size=-32768");
     db_->exec("PRAGMA wal_autocheckpoint=8192");
+    // Readers see either no schema or all of it.
+    db_->exec("BEGIN IMMEDIATE");
     db_->exec(StoreSchema::CreateStatements);
     db_->exec(QByteArray("PRAGMA user_version=" + QByteArray::number(StoreSchema::SchemaVersion))
                   .constData());
     // A larger in-memory buffer for new terms means larger first segments
     // and much less merging while a big scan writes.
     db_->exec("INSERT INTO fulltext(fulltext, rank) VALUES('hashsize', 16777216)");
+    db_->exec("COMMIT");
 
     insertDoc_ = std::make_unique<SqliteStatement>(
         *db_, "INSERT INTO documents (path, directory, filename, size, write_ms, create_ms, "

@@ -2,6 +2,9 @@
 
 #include "common/Error.h"
 #include "indexing/Indexer.h"
+#include "indexing/ServicePaths.h"
+
+#include <QFileInfo>
 
 namespace tessellon {
 
@@ -45,6 +48,7 @@ void IndexWorker::enqueue(Job job) {
 void IndexWorker::retain(const QStringList& catalogNames) {
     std::lock_guard lock(mutex_);
     std::erase_if(jobs_, [&](const Job& j) { return !catalogNames.contains(j.catalog.name); });
+    retained_ = catalogNames;
 }
 
 void IndexWorker::stop() {
@@ -78,6 +82,11 @@ void IndexWorker::run() {
             job = std::move(jobs_.front());
             jobs_.pop_front();
             running_ = true;
+            if (retained_) {
+                std::erase_if(indexers_,
+                              [&](const auto& entry) { return !retained_->contains(entry.first); });
+                retained_.reset();
+            }
         }
         execute(job);
     }
@@ -90,7 +99,10 @@ void IndexWorker::execute(const Job& job) {
     QString error;
     try {
         auto it = indexers_.find(name);
-        if (it == indexers_.end() || !sameSetup(it->second->catalog(), job.catalog)) {
+        // A store removed meanwhile (the catalog was removed and added again)
+        // is opened afresh rather than written through a stale handle.
+        if (it == indexers_.end() || !sameSetup(it->second->catalog(), job.catalog) ||
+            !QFileInfo::exists(ServicePaths::storeFile(job.catalog.location))) {
             indexers_.erase(name);
             it = indexers_.emplace(name, std::make_unique<Indexer>(job.catalog, &cancel_)).first;
             error = it->second->notice();

@@ -18,6 +18,7 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace tessellon {
@@ -36,7 +37,8 @@ public:
 
     void updateAll(const CatalogEntry& catalog);
     void updateFolders(const CatalogEntry& catalog, const QSet<QByteArray>& folders);
-    // Drops waiting jobs and open stores of catalogs not in the list.
+    // Drops waiting jobs of catalogs not in the list, and closes their
+    // stores before the next job.
     void retain(const QStringList& catalogNames);
     // Ends the running job at the next document and stops the thread.
     void stop();
@@ -56,6 +58,7 @@ private:
     mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::deque<Job> jobs_;
+    std::optional<QStringList> retained_;
     bool stopping_ = false;
     bool running_ = false;
     std::atomic<bool> cancel_{false};
