@@ -69,9 +69,12 @@ void IndexDaemon::reloadRegistry() {
         if (c.state == CatalogState::Running)
             running.insert(c.name, c);
     }
-    if (running.keys() == running_.keys() && [&] {
+    const auto names = [](const QHash<QString, CatalogEntry>& h) {
+        return QSet<QString>(h.keyBegin(), h.keyEnd());
+    };
+    if (names(running) == names(running_) && [&] {
             for (const CatalogEntry& c : running) {
-                const CatalogEntry& old = running_[c.name];
+                const CatalogEntry old = running_.value(c.name);
                 if (old.location != c.location || old.scopes != c.scopes ||
                     old.excludes != c.excludes)
                     return false;

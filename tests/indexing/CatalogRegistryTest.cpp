@@ -102,3 +102,22 @@ TEST(RegistryCatalogResolver, FindsByNameIgnoringCaseAndReportsStopped) {
     EXPECT_TRUE(found->stopped);
     EXPECT_FALSE(resolver.findCatalog("Other").has_value());
 }
+
+TEST(CatalogRegistry, ReadsAHandWrittenFile) {
+    const QList<CatalogEntry> c = CatalogRegistry::parse("; comment\r\n"
+                                                         "# another\r\n"
+                                                         "Scope=/before/any/section\r\n"
+                                                         "[ Web ]\r\n"
+                                                         " location = /idx/web \r\n"
+                                                         "Scope=/srv/www\r\n"
+                                                         "Unknown=kept out\r\n"
+                                                         "State=PAUSED\r\n"
+                                                         "[Empty]\r\n");
+    ASSERT_EQ(c.size(), 2);
+    EXPECT_EQ(c[0].name, "Web");
+    EXPECT_EQ(c[0].location, " /idx/web ");
+    EXPECT_EQ(c[0].scopes, QStringList({"/srv/www"}));
+    EXPECT_EQ(c[0].state, CatalogState::Paused);
+    EXPECT_EQ(c[1].name, "Empty");
+    EXPECT_EQ(c[1].state, CatalogState::Running);
+}
