@@ -22,14 +22,26 @@
 //
 // fulltext: FTS5 over the document text and its text properties; the rowid
 // is documents.id. Readers use only MATCH, rowid and FTS5's auxiliary
-// functions (bm25, instance counts), never the stored column values.
+// functions (bm25, instance counts), never the stored column values: the
+// table is contentless (it keeps the index, not a copy of the text), which
+// holds the store well below the size of the text it indexes.
 //
-// meta: key/value pairs; "query_count" counts the statements answered.
+// document_text: the terms the index made of a document's text, in order,
+// each a number into `terms` or spelled out, zlib-compressed (as qCompress
+// writes it); the writer needs them to take a document's old words out of the
+// contentless index when the document changes or goes.
+//
+// terms: the catalog's numbered terms (id, term as UTF-8 bytes).
+//
+// meta: key/value pairs; "query_count" counts the statements answered;
+// "scan_state" is "complete" after a finished scan and "incomplete" while one
+// runs (or was cut off); "to_filter" the documents a running scan has still to
+// filter; "last_error" the last failure the service met.
 #pragma once
 
 namespace tessellon::StoreSchema {
 
-inline constexpr int SchemaVersion = 1;
+inline constexpr int SchemaVersion = 2;
 
 inline constexpr const char* CreateStatements = R"sql(
 CREATE TABLE IF NOT EXISTS documents (
@@ -59,7 +71,16 @@ CREATE INDEX IF NOT EXISTS documents_filter_state ON documents(filter_state);
 CREATE VIRTUAL TABLE IF NOT EXISTS fulltext USING fts5(
     contents, filename, title, subject, author, keywords, comments,
     tokenize = 'unicode61 remove_diacritics 2',
-    prefix = '2 3'
+    prefix = '2 3',
+    content = ''
+);
+CREATE TABLE IF NOT EXISTS document_text (
+    id INTEGER PRIMARY KEY,
+    text BLOB NOT NULL
+);
+CREATE TABLE IF NOT EXISTS terms (
+    id INTEGER PRIMARY KEY,
+    term BLOB NOT NULL
 );
 CREATE TABLE IF NOT EXISTS meta (
     key TEXT PRIMARY KEY,

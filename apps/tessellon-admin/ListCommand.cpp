@@ -1,0 +1,59 @@
+// `list`: one line per catalog, in registry order, fields separated by tabs:
+// name, state, up to date, location, size in MB, documents, to filter,
+// failed, last error. Figures come through the administration interface, as
+// the program's catalog list reads them; a figure that cannot be read shows
+// "not accessible".
+#include "AdminCommand.h"
+
+#include "indexing/LocalAdminServer.h"
+#include "indexing/LocalCatalogAdmin.h"
+
+namespace tessellon::admin {
+
+namespace {
+
+QString stateText(CatalogAdmin& catalog) {
+    if (catalog.IsCatalogRunning())
+        return QStringLiteral("running");
+    if (catalog.IsCatalogPaused())
+        return QStringLiteral("paused");
+    if (catalog.IsCatalogStopped())
+        return QStringLiteral("stopped");
+    return {};
+}
+
+// Tabs and line breaks inside a message would break the line format.
+QString oneLine(QString text) {
+    for (QChar& c : text) {
+        if (c == u'\t' || c == u'\n' || c == u'\r')
+            c = u' ';
+    }
+    return text;
+}
+
+} // namespace
+
+int listCatalogs(const QStringList& args, QTextStream& out, QTextStream&) {
+    if (!args.isEmpty())
+        throw UsageError(QStringLiteral("takes no arguments"));
+    LocalAdminServer server;
+    for (bool more = server.FindFirstCatalog(); more; more = server.FindNextCatalog()) {
+        const std::unique_ptr<CatalogAdmin> catalog = server.GetCatalog();
+        QStringList fields{catalog->CatalogName(), stateText(*catalog)};
+        try {
+            const StoreFigures f = static_cast<LocalCatalogAdmin&>(*catalog).figures();
+            fields << (f.scanComplete && f.toFilter == 0 ? "yes" : "no")
+                   << catalog->CatalogLocation() << QString::number(f.sizeMegabytes())
+                   << QString::number(f.documents) << QString::number(f.toFilter)
+                   << QString::number(f.failed) << oneLine(f.lastError);
+        } catch (const Error& e) {
+            const QString na = QStringLiteral("not accessible");
+            fields << na << catalog->CatalogLocation() << na << na << na << na
+                   << oneLine(e.message());
+        }
+        out << fields.join(QLatin1Char('\t')) << '\n';
+    }
+    return 0;
+}
+
+} // namespace tessellon::admin

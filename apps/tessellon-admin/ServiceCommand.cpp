@@ -1,0 +1,27 @@
+// `service start|stop|status`: the daemon, started detached, stopped by
+// SIGTERM, and whether it runs.
+#include "AdminCommand.h"
+
+#include "indexing/ServiceControl.h"
+
+namespace tessellon::admin {
+
+int service(const QStringList& args, QTextStream& out, QTextStream&) {
+    const QString action = singleArgument(args, QStringLiteral("of start, stop or status"));
+    if (action == QLatin1String("start")) {
+        ServiceControl::start(ServiceControl::defaultDaemonPath());
+        out << "Indexing Service is running\n";
+    } else if (action == QLatin1String("stop")) {
+        ServiceControl::stop();
+        out << "Indexing Service is NOT running\n";
+    } else if (action == QLatin1String("status")) {
+        const bool running = ServiceControl::isRunning();
+        out << (running ? "Indexing Service is running\n" : "Indexing Service is NOT running\n");
+        return running ? 0 : 3;
+    } else {
+        throw UsageError(QStringLiteral("unknown action '%1'").arg(action));
+    }
+    return 0;
+}
+
+} // namespace tessellon::admin

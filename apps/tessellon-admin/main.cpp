@@ -1,0 +1,69 @@
+// tessellon-admin: adds, removes, lists, starts, stops and rescans the
+// catalogs of the indexing service, and starts and stops its daemon.
+#include "AdminCommand.h"
+
+#include <QCoreApplication>
+#include <QHash>
+
+#if __has_include("indexing/statement/QueryCommand.h")
+#include "indexing/statement/QueryCommand.h"
+#define TESSELLON_HAS_QUERY_COMMAND 1
+#endif
+
+using namespace tessellon;
+
+namespace {
+
+const char* const Usage = R"(usage: tessellon-admin COMMAND [ARGUMENTS]
+  add NAME --scope DIR [--scope DIR ...] [--location DIR] [--exclude PATTERN ...]
+  remove NAME
+  list
+  start NAME | stop NAME | pause NAME | resume NAME
+  rescan NAME
+  service start|stop|status
+)";
+
+QHash<QString, admin::Command> commands() {
+    QHash<QString, admin::Command> table{
+        {"add", admin::addCatalog},       {"remove", admin::removeCatalog},
+        {"list", admin::listCatalogs},    {"start", admin::startCatalog},
+        {"stop", admin::stopCatalog},     {"pause", admin::pauseCatalog},
+        {"resume", admin::resumeCatalog}, {"rescan", admin::rescanCatalog},
+        {"service", admin::service},
+    };
+#ifdef TESSELLON_HAS_QUERY_COMMAND
+    table.insert("query", runQueryCommand);
+#endif
+    return table;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
+        (args.isEmpty() ? err : out) << Usage;
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString name = args.takeFirst();
+    const admin::Command command = commands().value(name);
+    if (!command) {
+        err << "tessellon-admin: unknown command '" << name << "'\n" << Usage;
+        return 2;
+    }
+    try {
+        return command(args, out, err);
+    } catch (const admin::UsageError& e) {
+        out.flush();
+        err << "tessellon-admin " << name << ": " << e.message() << '\n' << Usage;
+        return 2;
+    } catch (const std::exception& e) {
+        out.flush();
+        err << "tessellon-admin " << name << ": " << errorMessage(e) << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,77 @@
+// tessellon-indexd: the indexing service daemon, one per user. It holds the
+// service's lock for its whole life (that is what "running" means to the
+// administration), works at idle CPU and I/O priority, and ends cleanly on
+// SIGTERM or SIGINT: the transaction in progress commits whole.
+#include "indexing/CatalogRegistry.h"
+#include "indexing/DaemonLock.h"
+#include "indexing/IndexDaemon.h"
+#include "indexing/ServicePaths.h"
+
+#include <QCoreApplication>
+#include <QSocketNotifier>
+#include <QThread>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+using namespace tessellon;
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+void lowerPriority() {
+    ::setpriority(PRIO_PROCESS, 0, 19);
+    // ioprio_set(IOPRIO_WHO_PROCESS, self, IOPRIO_CLASS_IDLE): there is no
+    // libc wrapper for it.
+    constexpr int WhoProcess = 1;
+    constexpr int ClassIdle = 3;
+    constexpr int ClassShift = 13;
+    ::syscall(SYS_ioprio_set, WhoProcess, 0, ClassIdle << ClassShift);
+}
+
+bool acquireWithRetry(DaemonLock& lock) {
+    // A look at the lock by the administration holds it shared for an
+    // instant; a few tries tell that apart from a running daemon.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (lock.acquire())
+            return true;
+        QThread::msleep(30);
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream log(stderr);
+    DaemonLock lock(ServicePaths::daemonLockFile());
+    if (!acquireWithRetry(lock)) {
+        log << "tessellon-indexd: the indexing service is already running\n";
+        return 1;
+    }
+    lowerPriority();
+    if (::pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return 1;
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGPIPE, SIG_IGN);
+
+    IndexDaemon daemon(CatalogRegistry(ServicePaths::registryFile()), log);
+    QSocketNotifier signals(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(&signals, &QSocketNotifier::activated, &app, [&] {
+        log << "tessellon-indexd: ending\n" << Qt::flush;
+        daemon.shutdown();
+        app.quit();
+    });
+    daemon.start();
+    return app.exec();
+}

@@ -1,0 +1,14 @@
+// Reads the first bytes of a regular file without following links or
+// blocking on special files; a file truncated or deleted while it is read
+// simply gives fewer bytes or a failure, never a crash.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace tessellon::FileContent {
+
+// Up to maxBytes of the file; throws FileError with the system's reason.
+QByteArray read(const QByteArray& path, qint64 maxBytes);
+
+} // namespace tessellon::FileContent

@@ -1,0 +1,26 @@
+// A catalog's figures as its store holds them, read without writing: the
+// document counts, the queries answered, the scan state and the last error.
+// A store that does not exist yet reads as empty.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+namespace tessellon {
+
+struct StoreFigures {
+    std::int64_t documents = 0;
+    std::int64_t toFilter = 0; // waiting rows plus what a running scan has still to filter
+    std::int64_t failed = 0;
+    std::int64_t queryCount = 0;
+    std::int64_t sizeBytes = 0; // the database with its write-ahead log
+    bool scanComplete = false;
+    QString lastError;
+
+    std::int64_t sizeMegabytes() const { return (sizeBytes + (1 << 20) / 2) >> 20; }
+
+    // Throws FileError when the store exists but cannot be read.
+    static StoreFigures read(const QString& storeFile);
+};
+
+} // namespace tessellon

@@ -1,0 +1,105 @@
+#include "common/Error.h"
+#include "common/PathCodec.h"
+#include "indexing/ChangeWatcher.h"
+#include "indexing/ExcludeRules.h"
+#include "indexing/FilterProtocol.h"
+#include "indexing/SqliteDatabase.h"
+#include "indexing/StoreFigures.h"
+#include "indexing/TermPacker.h"
+#include "support/QtPrinters.h"
+#include "support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace tessellon;
+
+TEST(TermPacker, RoundTripsTheIndexTermsAndNumbersOnlyShortOnes) {
+    SqliteDatabase db(":memory:", SqliteDatabase::Mode::ReadWrite);
+    TermPacker packer(db.handle());
+    const QByteArray longTerm = QByteArray("y").repeated(40);
+    const QByteArray packed = packer.pack("The THE the; Ärger — " + longTerm + " x1.5");
+    EXPECT_EQ(packer.unpack(packed), "the the the arger " + longTerm + " x1 5");
+    const auto fresh = packer.takeNewTerms();
+    QList<QByteArray> numbered;
+    for (const auto& [id, term] : fresh) {
+        EXPECT_EQ(id, numbered.size());
+        numbered << term;
+    }
+    EXPECT_EQ(numbered, QList<QByteArray>({"the", "arger", "x1", "5"}));
+    EXPECT_TRUE(packer.takeNewTerms().isEmpty());
+
+    // A packer that loads the saved list reads the same packed bytes.
+    TermPacker reloaded(db.handle());
+    reloaded.load(numbered);
+    EXPECT_EQ(reloaded.unpack(packed), packer.unpack(packed));
+    EXPECT_THROW(TermPacker(db.handle()).unpack(packed), Error);
+}
+
+TEST(ExcludeRules, MatchNamesPathsAndOwnFoldersByIdentity) {
+    TempDir dir;
+    const QString own = dir.mkdir("own");
+    ASSERT_EQ(::symlink(own.toUtf8().constData(), dir.filePath("alias").toUtf8().constData()), 0);
+    const ExcludeRules rules({".git", "*.tmp", "/srv/*/cache", ""}, {dir.filePath("alias")});
+    EXPECT_TRUE(rules.excludesName(".git", "/a/.git"));
+    EXPECT_TRUE(rules.excludesName("x.tmp", "/a/x.tmp"));
+    EXPECT_FALSE(rules.excludesName("x.tmpl", "/a/x.tmpl"));
+    EXPECT_TRUE(rules.excludesName("cache", "/srv/web/cache"));
+    EXPECT_FALSE(rules.excludesName("cache", "/home/cache"));
+    struct stat st;
+    ASSERT_EQ(::stat(own.toUtf8().constData(), &st), 0);
+    EXPECT_TRUE(rules.isOwnFolder(st));
+    ASSERT_EQ(::stat(dir.path().toUtf8().constData(), &st), 0);
+    EXPECT_FALSE(rules.isOwnFolder(st));
+}
+
+TEST(FilterProtocol, RoundTripsAndRejectsAnythingElse) {
+    FilterResult r;
+    r.state = FilterState::Filtered;
+    r.text = u"Text ✓\nline"_qs;
+    r.title = "T";
+    r.keywords = {"a", "b"};
+    const QByteArray bytes = FilterProtocol::encode(r);
+    const auto back = FilterProtocol::decode(bytes);
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(back->state, FilterState::Filtered);
+    EXPECT_EQ(back->text, r.text);
+    EXPECT_EQ(back->keywords, r.keywords);
+    EXPECT_FALSE(FilterProtocol::decode(bytes.left(bytes.size() - 1)).has_value());
+    EXPECT_FALSE(FilterProtocol::decode("garbage").has_value());
+    EXPECT_FALSE(FilterProtocol::decode({}).has_value());
+}
+
+TEST(StoreFigures, ReadEmptyWhenMissingAndFailOnGarbage) {
+    TempDir dir;
+    const StoreFigures none = StoreFigures::read(dir.filePath("none.sqlite3"));
+    EXPECT_EQ(none.documents, 0);
+    EXPECT_FALSE(none.scanComplete);
+    const QString garbage = dir.write("bad.sqlite3", QByteArray(4096, 'z'));
+    EXPECT_THROW(StoreFigures::read(garbage), FileError);
+}
+
+TEST(ChangeWatcher, ReportsTheFolderWhoseEntriesChanged) {
+    TempDir dir;
+    const QString folder = dir.mkdir("watched");
+    ChangeWatcher watcher;
+    QList<QPair<QString, QByteArray>> seen;
+    QObject::connect(&watcher, &ChangeWatcher::folderChanged,
+                     [&](const QString& catalog, const QByteArray& f) {
+                         seen.append({catalog, f});
+                     });
+    watcher.watch("Docs", {PathCodec::toBytes(folder)});
+    dir.write("watched/new.txt", "x");
+    QElapsedTimer clock;
+    clock.start();
+    while (seen.isEmpty() && clock.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_EQ(seen.first().first, "Docs");
+    EXPECT_EQ(seen.first().second, PathCodec::toBytes(folder));
+    EXPECT_EQ(watcher.failedWatches(), 0);
+    watcher.watch("Docs", {"/no/such/folder"});
+    EXPECT_EQ(watcher.failedWatches(), 1);
+}
