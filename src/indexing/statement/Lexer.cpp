@@ -1,7 +1,5 @@
 #include "indexing/statement/Lexer.h"
 
-#include "indexing/statement/SyntaxError.h"
-
 #include <QStringList>
 
 namespace tessellon::statement {
@@ -41,6 +39,8 @@ public:
             if (pos_ >= text_.size())
                 break;
             tokens.push_back(next());
+            if (tokens.back().kind == TokenKind::Invalid)
+                return tokens;
         }
         tokens.push_back(Token{TokenKind::End, QString(), text_.size(), 0});
         return tokens;
@@ -75,14 +75,17 @@ private:
             ++pos_;
             return Token{TokenKind::Symbol, QString(c), start, 0};
         }
-        throw syntaxError(text_, start, QStringLiteral("unexpected character '%1'").arg(c));
+        return invalid(start, QStringLiteral("unexpected character '%1'").arg(c));
+    }
+
+    static Token invalid(qsizetype start, const QString& reason) {
+        return Token{TokenKind::Invalid, reason, start, 0};
     }
 
     Token literal(qsizetype start) {
         const qsizetype end = text_.indexOf(QLatin1Char('\''), start + 1);
         if (end < 0)
-            throw syntaxError(text_, start,
-                              QStringLiteral("the text that begins here has no closing quote"));
+            return invalid(start, QStringLiteral("the text that begins here has no closing quote"));
         pos_ = end + 1;
         return Token{TokenKind::String, text_.mid(start + 1, end - start - 1), start, 0};
     }
@@ -104,8 +107,8 @@ private:
         bool ok = false;
         const qint64 magnitude = digits.toLongLong(&ok, base);
         if (!ok || digits.startsWith(QLatin1Char('-')) || digits.startsWith(QLatin1Char('+')))
-            throw syntaxError(
-                text_, start,
+            return invalid(
+                start,
                 QStringLiteral("'%1' is not a valid number").arg(text_.mid(start, pos_ - start)));
         return Token{TokenKind::Number, text_.mid(start, pos_ - start), start,
                      negative ? -magnitude : magnitude};

@@ -9,8 +9,11 @@
 
 namespace tessellon::statement {
 
-// The tokens of the statement, ending with one End token. Throws ProviderError
-// for a character that begins no token and for a literal without its end.
+// The tokens of the statement, ending with one End token. Where the text
+// begins no token (an unknown character, a literal without its end, a bad
+// number) the list ends with an Invalid token instead, so that the parser
+// reports the first error in reading order: a stray apostrophe is reported
+// where it breaks the statement, not where the runaway literal ends.
 std::vector<Token> tokenize(const QString& statement);
 
 } // namespace tessellon::statement

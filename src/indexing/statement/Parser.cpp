@@ -48,7 +48,12 @@ public:
     }
 
 private:
-    const Token& current() const { return tokens_[index_]; }
+    const Token& current() const {
+        const Token& t = tokens_[index_];
+        if (t.kind == TokenKind::Invalid)
+            throw syntaxError(text_, t.position, t.text);
+        return t;
+    }
     const Token& peek(std::size_t ahead) const {
         return tokens_[std::min(index_ + ahead, tokens_.size() - 1)];
     }

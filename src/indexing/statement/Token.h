@@ -7,10 +7,11 @@
 namespace tessellon::statement {
 
 enum class TokenKind {
-    Word,   // keyword, property, catalog or host name
-    Number, // decimal or 0x hexadecimal integer
-    String, // a single-quoted literal; text holds its contents
-    Symbol, // punctuation and operators: , ( ) [ ] . * = != <> < > <= >= ^a ^s ;
+    Word,    // keyword, property, catalog or host name
+    Number,  // decimal or 0x hexadecimal integer
+    String,  // a single-quoted literal; text holds its contents
+    Symbol,  // punctuation and operators: , ( ) [ ] . * = != <> < > <= >= ^a ^s ;
+    Invalid, // text that begins no token; text holds the reason
     End,
 };
 
