@@ -27,7 +27,7 @@ IndexStoreBuilder::IndexStoreBuilder(const QString& storeFile) {
     check(db_, sqlite3_open(storeFile.toUtf8().constData(), &db_));
     sqlite3_busy_timeout(db_, 5000);
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    exec(QStringLiteral("PRAGMA synchronous=OFF"));
     exec(QString::fromUtf8(tessellon::StoreSchema::CreateStatements));
 }
 

@@ -59,8 +59,9 @@ public:
             if (folder.deep) {
                 // Everything below the folder: "folder/" <= path < "folder0"
                 // ('0' follows '/' in byte order).
-                parts << QStringLiteral("(d.path >= %1 AND d.path < %2)")
-                             .arg(placeholder(bytes + '/'), placeholder(bytes + '0'));
+                const QString from = placeholder(bytes + '/');
+                const QString to = placeholder(bytes + '0');
+                parts << QStringLiteral("(d.path >= %1 AND d.path < %2)").arg(from, to);
             } else {
                 parts << QStringLiteral("d.directory = %1")
                              .arg(placeholder(bytes.isEmpty() ? QByteArray("/") : bytes));
@@ -99,8 +100,9 @@ private:
         const QString col = column(c.property);
         if (c.op == CompareOp::AllBits) {
             const std::int64_t mask = std::get<std::int64_t>(c.value);
-            return QStringLiteral("((%1 & %2) = %3)")
-                .arg(col, placeholder(mask), placeholder(mask));
+            const QString masked = placeholder(mask);
+            const QString expected = placeholder(mask);
+            return QStringLiteral("((%1 & %2) = %3)").arg(col, masked, expected);
         }
         if (c.op == CompareOp::SomeBits)
             return QStringLiteral("((%1 & %2) <> 0)")
@@ -128,13 +130,16 @@ private:
     // A date alone names a whole day: >= and < compare with its first
     // instant, <= and > with its last, = and <> with the day as a range.
     QString dateComparison(const QString& col, CompareOp op, const DateLiteral& date) {
+        const auto range = [&](const char* form) {
+            const QString first = placeholder(date.firstMs);
+            const QString last = placeholder(date.lastMs);
+            return QString::fromLatin1(form).arg(col, first, last);
+        };
         switch (op) {
         case CompareOp::Equal:
-            return QStringLiteral("(%1 BETWEEN %2 AND %3)")
-                .arg(col, placeholder(date.firstMs), placeholder(date.lastMs));
+            return range("(%1 BETWEEN %2 AND %3)");
         case CompareOp::NotEqual:
-            return QStringLiteral("(%1 NOT BETWEEN %2 AND %3)")
-                .arg(col, placeholder(date.firstMs), placeholder(date.lastMs));
+            return range("(%1 NOT BETWEEN %2 AND %3)");
         case CompareOp::Less:
         case CompareOp::GreaterEqual:
             return QStringLiteral("(%1 %2 %3)")
