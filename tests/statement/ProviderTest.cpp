@@ -7,6 +7,7 @@
 #include "common/Error.h"
 #include "common/PathCodec.h"
 
+#include <QFile>
 #include <QSysInfo>
 #include <gtest/gtest.h>
 
@@ -380,6 +381,23 @@ TEST_F(ProviderTest, FailuresNameWhatIsWrong) {
         EXPECT_TRUE(message.contains(c.message))
             << c.statement.toStdString() << " -> " << message.toStdString();
     }
+}
+
+TEST_F(ProviderTest, AStoreReplacedByARebuiltOneIsReadAfresh) {
+    EXPECT_EQ(fixture.paths("SELECT Path FROM Web..SCOPE()"), QStringList({"Site/index.html"}));
+    const QString store = fixture.storeFile("Web");
+    for (const char* suffix : {"", "-wal", "-shm"})
+        QFile::remove(store + suffix);
+    {
+        IndexStoreBuilder rebuilt(store);
+        StoredDocument d;
+        d.path = PathCodec::toBytes(fixture.root() + "/Site/new.html");
+        rebuilt.insert(d);
+    }
+    EXPECT_EQ(fixture.paths("SELECT Path FROM Web..SCOPE()"), QStringList({"Site/new.html"}));
+    QFile::remove(store);
+    EXPECT_TRUE(fixture.errorOf("SELECT Path FROM Web..SCOPE()")
+                    .contains("The index of catalog 'Web' cannot be opened"));
 }
 
 TEST(ProviderWithoutSystem, BareScopeSaysTheDefaultCatalogIsMissing) {

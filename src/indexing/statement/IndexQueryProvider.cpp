@@ -1,16 +1,15 @@
 #include "indexing/statement/IndexQueryProvider.h"
 
+#include "indexing/statement/AttachedStores.h"
 #include "indexing/statement/Parser.h"
 #include "indexing/statement/ProviderFunctions.h"
 #include "indexing/statement/QueryPlanner.h"
 #include "indexing/statement/ResultValue.h"
-#include "indexing/statement/SqliteConnection.h"
 #include "indexing/statement/SqliteQuery.h"
 #include "indexing/statement/StatementRecordSet.h"
 #include "indexing/statement/SyntaxError.h"
 
 #include <QSysInfo>
-#include <sqlite3.h>
 
 namespace tessellon {
 
@@ -18,12 +17,10 @@ using namespace statement;
 
 namespace {
 
-// The stores one statement reads: one schema per distinct store file.
-struct AttachedStores {
-    QStringList schemaOfSource; // per source of the statement
-    QStringList schemas;        // distinct
-    QStringList catalogNames;   // per distinct schema, for messages
-    QStringList files;          // per distinct schema
+// The catalogs one statement reads, resolved and checked.
+struct StatementCatalogs {
+    std::vector<ResolvedCatalog> ofSource; // per source of the statement
+    QStringList files;                     // distinct store files
 };
 
 void bindAll(SqliteQuery& query, const std::vector<SqlParameter>& parameters) {
@@ -44,9 +41,13 @@ void bindAll(SqliteQuery& query, const std::vector<SqlParameter>& parameters) {
 }
 
 // Counts the answered statement in the store's meta table. A store that is
-// read-only or locked for long misses one count; the answer is not lost.
+// read-only, or locked by a writer for longer than a short wait, misses one
+// count: the answer is not held back for a statistic.
 void countQuery(SqliteConnection& connection, const QString& schema) {
     try {
+        // No sync on this commit: losing the last counts in a power cut is
+        // better than making every answer wait for the disk.
+        connection.exec(QStringLiteral("PRAGMA %1.synchronous = NORMAL").arg(schema));
         connection.exec(QStringLiteral("INSERT INTO %1.meta(key, value) VALUES('query_count', 1) "
                                        "ON CONFLICT(key) DO UPDATE SET value = "
                                        "coalesce(value, 0) + 1")
@@ -61,11 +62,13 @@ IndexQueryProvider::IndexQueryProvider(CatalogResolver& catalogs, QString localH
     : catalogs_(catalogs),
       localHostName_(localHostName.isEmpty() ? QSysInfo::machineHostName() : localHostName) {}
 
+IndexQueryProvider::~IndexQueryProvider() = default;
+
 std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, const QString& text,
                                                              int maxRecords) {
     const Statement parsed = parseStatement(text);
 
-    AttachedStores stores;
+    StatementCatalogs catalogs;
     for (const CatalogSource& source : parsed.sources) {
         const QString where = describePosition(text, source.position);
         if (!source.host.isEmpty() && source.host.compare(localHostName_, Qt::CaseInsensitive) != 0)
@@ -82,40 +85,28 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
         if (catalog->stopped)
             throw ProviderError(QStringLiteral("The catalog '%1' is stopped and cannot be searched")
                                     .arg(catalog->name));
-        qsizetype index = stores.files.indexOf(catalog->storeFile);
-        if (index < 0) {
-            index = stores.files.size();
-            stores.files << catalog->storeFile;
-            stores.catalogNames << catalog->name;
-            stores.schemas << QStringLiteral("c%1").arg(index);
-        }
-        stores.schemaOfSource << stores.schemas[index];
+        catalogs.ofSource.push_back(*catalog);
+        if (!catalogs.files.contains(catalog->storeFile))
+            catalogs.files << catalog->storeFile;
     }
 
-    SqliteConnection connection;
-    const int attachLimit = sqlite3_limit(connection.handle(), SQLITE_LIMIT_ATTACHED, -1);
-    if (stores.files.size() > attachLimit)
-        throw ProviderError(
-            QStringLiteral("A statement can search at most %1 catalogs at once").arg(attachLimit));
+    if (!stores_)
+        stores_ = std::make_unique<AttachedStores>();
+    stores_->reserveFor(catalogs.files);
+    SqliteConnection& connection = stores_->connection();
     connection.setBusyTimeout(BusyTimeoutMs);
-    registerProviderFunctions(connection.handle());
-    for (qsizetype i = 0; i < stores.files.size(); ++i) {
+    QStringList schemaOfSource;
+    for (const ResolvedCatalog& catalog : catalogs.ofSource) {
         try {
-            connection.attach(stores.files[i], stores.schemas[i]);
-            SqliteQuery probe(connection,
-                              QStringLiteral("SELECT 1 FROM %1.sqlite_master WHERE name = "
-                                             "'documents'")
-                                  .arg(stores.schemas[i]));
-            if (!probe.step())
-                throw ProviderError(QStringLiteral("it holds no index yet"));
+            schemaOfSource << stores_->schemaFor(catalog.storeFile);
         } catch (const ProviderError& e) {
             throw ProviderError(
                 QStringLiteral("The index of catalog '%1' cannot be opened (%2): %3")
-                    .arg(stores.catalogNames[i], stores.files[i], e.message()));
+                    .arg(catalog.name, catalog.storeFile, e.message()));
         }
     }
 
-    const QueryPlan plan = planQuery(parsed, stores.schemaOfSource, maxRecords);
+    const QueryPlan plan = planQuery(parsed, schemaOfSource, maxRecords);
     std::vector<StatementRecordSet::Row> rows;
     try {
         SqliteQuery query(connection, plan.sql);
@@ -132,7 +123,9 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
             QStringLiteral("The statement could not be executed: %1").arg(e.message()));
     }
 
-    for (const QString& schema : stores.schemas)
+    connection.setBusyTimeout(CountBusyTimeoutMs);
+    schemaOfSource.removeDuplicates();
+    for (const QString& schema : schemaOfSource)
         countQuery(connection, schema);
 
     QStringList names;
