@@ -25,10 +25,18 @@ TEST_P(Patterns, MatchWholeValuesIgnoringCase) {
     const MatchCase& c = GetParam();
     const PatternMatcher m =
         c.like ? PatternMatcher::fromLike(c.pattern) : PatternMatcher::fromMatches(c.pattern);
+    // The byte-level fast path, where it answers, agrees with the full matcher.
+    auto check = [&m](const QString& value, bool expected) {
+        EXPECT_EQ(m.matches(value), expected) << value.toStdString();
+        const QByteArray utf8 = value.toUtf8();
+        if (const std::optional<bool> fast = m.matchesAscii(utf8.constData(), utf8.size())) {
+            EXPECT_EQ(*fast, expected) << "fast path: " << value.toStdString();
+        }
+    };
     for (const QString& value : c.matching)
-        EXPECT_TRUE(m.matches(value)) << value.toStdString();
+        check(value, true);
     for (const QString& value : c.failing)
-        EXPECT_FALSE(m.matches(value)) << value.toStdString();
+        check(value, false);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -58,7 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"likePercent", true, "%.txt", {"a.txt", ".TXT"}, {"a.txt.bak"}},
         MatchCase{"likeUnderscore", true, "file_.txt", {"file1.txt"}, {"file12.txt"}},
         MatchCase{"likeClass", true, "[a-c]%", {"Beta"}, {"delta"}},
-        MatchCase{"likeStarIsText", true, "*.txt", {"*.txt"}, {"a.txt"}}),
+        MatchCase{"likeStarIsText", true, "*.txt", {"*.txt"}, {"a.txt"}},
+        MatchCase{"backtracking", false, "*a*b*c", {"xaxxbxxc", "abc", "aabbcc"}, {"acb", "abcd"}},
+        MatchCase{"nonAsciiValue", false, "*.txt", {"über.TXT"}, {"über.txt.bak"}}),
     testing::PrintToStringParamName());
 
 struct BadPattern {

@@ -107,6 +107,8 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
     }
 
     const QueryPlan plan = planQuery(parsed, schemaOfSource, maxRecords);
+    if (qEnvironmentVariableIsSet("TSL_SQL"))
+        qWarning("%s", qPrintable(plan.sql));
     std::vector<StatementRecordSet::Row> rows;
     try {
         SqliteQuery query(connection, plan.sql);

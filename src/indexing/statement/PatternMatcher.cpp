@@ -142,24 +142,30 @@ QString translateLike(const QString& pattern) {
 
 } // namespace
 
-PatternMatcher::PatternMatcher(const QString& regexPattern)
+PatternMatcher::PatternMatcher(const QString& regexPattern, std::optional<AsciiGlob> glob)
     : regex_(QRegularExpression::anchoredPattern(regexPattern),
              QRegularExpression::CaseInsensitiveOption |
                  QRegularExpression::DotMatchesEverythingOption |
-                 QRegularExpression::UseUnicodePropertiesOption) {
+                 QRegularExpression::UseUnicodePropertiesOption),
+      glob_(std::move(glob)) {
     regex_.optimize();
 }
 
 PatternMatcher PatternMatcher::fromMatches(const QString& pattern) {
-    return PatternMatcher(translateMatches(pattern));
+    return PatternMatcher(
+        translateMatches(pattern),
+        AsciiGlob::fromPattern(pattern, QLatin1Char('*'), QLatin1Char('?'), QStringLiteral("[|")));
 }
 
 PatternMatcher PatternMatcher::exact(const QString& text) {
-    return PatternMatcher(QRegularExpression::escape(text));
+    return PatternMatcher(QRegularExpression::escape(text),
+                          AsciiGlob::fromPattern(text, QChar(), QChar(), QString()));
 }
 
 PatternMatcher PatternMatcher::fromLike(const QString& pattern) {
-    return PatternMatcher(translateLike(pattern));
+    return PatternMatcher(
+        translateLike(pattern),
+        AsciiGlob::fromPattern(pattern, QLatin1Char('%'), QLatin1Char('_'), QStringLiteral("[")));
 }
 
 } // namespace tessellon::statement

@@ -3,6 +3,8 @@
 // each candidate row through a function the executor registers.
 #pragma once
 
+#include "indexing/statement/AsciiGlob.h"
+
 #include <QRegularExpression>
 #include <QString>
 
@@ -20,10 +22,16 @@ public:
     static PatternMatcher exact(const QString& text);
 
     bool matches(const QString& value) const { return regex_.match(value).hasMatch(); }
+    // The same test on UTF-8 bytes, answered without decoding them when the
+    // pattern and the value are plain ASCII; nothing when it cannot say.
+    std::optional<bool> matchesAscii(const char* value, qsizetype size) const {
+        return glob_ ? glob_->matches(value, size) : std::nullopt;
+    }
 
 private:
-    explicit PatternMatcher(const QString& regexPattern);
+    PatternMatcher(const QString& regexPattern, std::optional<AsciiGlob> glob);
     QRegularExpression regex_;
+    std::optional<AsciiGlob> glob_;
 };
 
 } // namespace tessellon::statement

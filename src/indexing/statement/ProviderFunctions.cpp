@@ -35,14 +35,13 @@ int compareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b)
     return lengthA - lengthB;
 }
 
-// A text value as text; a blob (a path's raw bytes) through the path codec.
-QString valueText(sqlite3_value* value) {
-    if (sqlite3_value_type(value) == SQLITE_BLOB) {
-        const auto* data = static_cast<const char*>(sqlite3_value_blob(value));
-        return PathCodec::fromBytes(QByteArray(data, sqlite3_value_bytes(value)));
-    }
-    const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(value));
-    return QString::fromUtf8(data, sqlite3_value_bytes(value));
+// Tests one value: a text, or a path's raw bytes (a blob), which decode
+// through the path codec. Plain ASCII is matched on the bytes themselves.
+bool matchesValue(const PatternMatcher& matcher, const char* data, qsizetype size, bool isPath) {
+    if (const std::optional<bool> fast = matcher.matchesAscii(data, size))
+        return *fast;
+    const QByteArray bytes = QByteArray::fromRawData(data, size);
+    return matcher.matches(isPath ? PathCodec::fromBytes(bytes) : QString::fromUtf8(bytes));
 }
 
 const PatternMatcher* boundMatcher(sqlite3_context* context, sqlite3_value* argument) {
@@ -53,19 +52,39 @@ const PatternMatcher* boundMatcher(sqlite3_context* context, sqlite3_value* argu
     return matcher;
 }
 
-void matchFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
-    if (const PatternMatcher* matcher = boundMatcher(context, arguments[0]))
-        sqlite3_result_int(context, matcher->matches(valueText(arguments[1])) ? 1 : 0);
+// The bytes of a text or blob value.
+QByteArray valueBytes(sqlite3_value* value, bool& isPath) {
+    isPath = sqlite3_value_type(value) == SQLITE_BLOB;
+    const void* data = isPath ? sqlite3_value_blob(value) : sqlite3_value_text(value);
+    return QByteArray::fromRawData(static_cast<const char*>(data), sqlite3_value_bytes(value));
 }
 
+void matchFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const PatternMatcher* matcher = boundMatcher(context, arguments[0]);
+    if (!matcher)
+        return;
+    bool isPath = false;
+    const QByteArray value = valueBytes(arguments[1], isPath);
+    sqlite3_result_int(context, matchesValue(*matcher, value.constData(), value.size(), isPath));
+}
+
+// True when any line of the value matches (the keywords of a document).
 void matchEntryFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
     const PatternMatcher* matcher = boundMatcher(context, arguments[0]);
     if (!matcher)
         return;
-    const QString list = valueText(arguments[1]);
+    bool isPath = false;
+    const QByteArray list = valueBytes(arguments[1], isPath);
     bool found = false;
-    for (const QString& entry : list.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        found = found || matcher->matches(entry);
+    qsizetype start = 0;
+    while (!found && start < list.size()) {
+        qsizetype end = list.indexOf('\n', start);
+        if (end < 0)
+            end = list.size();
+        found =
+            end > start && matchesValue(*matcher, list.constData() + start, end - start, isPath);
+        start = end + 1;
+    }
     sqlite3_result_int(context, found ? 1 : 0);
 }
 
