@@ -107,7 +107,6 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
     }
 
     const QueryPlan plan = planQuery(parsed, schemaOfSource, maxRecords);
-    if (qEnvironmentVariableIsSet("TSL_SQL"))
         qWarning("%s", qPrintable(plan.sql));
     std::vector<StatementRecordSet::Row> rows;
     try {

@@ -125,10 +125,13 @@ private:
             result.push_back(catalogSource());
             return result;
         }
-        do {
+        for (;;) {
             expectWord(QLatin1String("TABLE"));
             result.push_back(catalogSource());
-        } while (takeWord(u"UNION") && (expectWord(QLatin1String("ALL")), true));
+            if (!takeWord(u"UNION"))
+                break;
+            expectWord(QLatin1String("ALL"));
+        }
         expectSymbol(QLatin1String(")"));
         return result;
     }
