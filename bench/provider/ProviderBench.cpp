@@ -194,8 +194,8 @@ int main(int argc, char** argv) {
              vocabulary[3000] + "')",
          2000, 100},
     };
-    std::printf("%-36s %6s %8s %8s %8s %8s %7s\n", "statement (MaxRecords 2000)", "rows",
-                "p50 ms", "p95 ms", "cpu p50", "cpu p95", "target");
+    std::printf("%-36s %6s %8s %8s %8s %8s %7s\n", "statement (MaxRecords 2000)", "rows", "p50 ms",
+                "p95 ms", "cpu p50", "cpu p95", "target");
     bool allMet = true;
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     for (const auto& c : cases) {

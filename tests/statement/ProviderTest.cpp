@@ -7,7 +7,9 @@
 #include "common/Error.h"
 #include "common/PathCodec.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSysInfo>
 #include <gtest/gtest.h>
 
@@ -398,6 +400,14 @@ TEST_F(ProviderTest, AStoreReplacedByARebuiltOneIsReadAfresh) {
     QFile::remove(store);
     EXPECT_TRUE(fixture.errorOf("SELECT Path FROM Web..SCOPE()")
                     .contains("The index of catalog 'Web' cannot be opened"));
+}
+
+TEST_F(ProviderTest, StoreFilesMayHaveAnyName) {
+    const QString odd = fixture.root() + "/odd folder ?#%20/store file.db";
+    QDir().mkpath(QFileInfo(odd).path());
+    ASSERT_TRUE(QFile::copy(fixture.storeFile("Web"), odd));
+    fixture.catalogs().add("Odd", odd);
+    EXPECT_EQ(fixture.paths("SELECT Path FROM Odd..SCOPE()"), QStringList({"Site/index.html"}));
 }
 
 TEST(ProviderWithoutSystem, BareScopeSaysTheDefaultCatalogIsMissing) {

@@ -1,9 +1,9 @@
 #include "indexing/statement/AttachedStores.h"
 
+#include "common/PathCodec.h"
 #include "indexing/statement/ProviderFunctions.h"
 #include "indexing/statement/SqliteQuery.h"
 
-#include <QFile>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -14,14 +14,13 @@ namespace {
 constexpr qint64 MapBytes = qint64(1) << 30;
 constexpr int CacheKiB = 32 * 1024;
 
-// The file's identity; a rebuilt store is a new file under the old name.
-bool identify(const QString& file, std::uint64_t& device, std::uint64_t& inode) {
+// The file's identity (device and inode); a rebuilt store is a new file
+// under the old name. Nothing when the file does not exist.
+std::optional<std::pair<std::uint64_t, std::uint64_t>> identify(const QString& file) {
     struct stat info {};
-    if (::stat(QFile::encodeName(file).constData(), &info) != 0)
-        return false;
-    device = info.st_dev;
-    inode = info.st_ino;
-    return true;
+    if (::stat(PathCodec::toBytes(file).constData(), &info) != 0)
+        return std::nullopt;
+    return std::pair<std::uint64_t, std::uint64_t>(info.st_dev, info.st_ino);
 }
 
 } // namespace
@@ -44,6 +43,11 @@ void AttachedStores::reserveFor(const QStringList& files) {
     if (files.size() > attachLimit_)
         throw ProviderError(
             QStringLiteral("A statement can search at most %1 catalogs at once").arg(attachLimit_));
+    // Let go of stores whose file is gone or was replaced.
+    for (std::size_t i = stores_.size(); i-- > 0;) {
+        if (identify(stores_[i].file) != stores_[i].identity)
+            detach(i);
+    }
     qsizetype missing = 0;
     for (const QString& file : files) {
         const bool attached = std::any_of(stores_.begin(), stores_.end(),
@@ -58,25 +62,16 @@ void AttachedStores::reserveFor(const QStringList& files) {
 }
 
 QString AttachedStores::schemaFor(const QString& file) {
-    std::uint64_t device = 0;
-    std::uint64_t inode = 0;
-    const bool exists = identify(file, device, inode);
-    QString schema;
-    for (std::size_t i = 0; i < stores_.size(); ++i) {
-        if (stores_[i].file != file)
-            continue;
-        if (exists && stores_[i].device == device && stores_[i].inode == inode)
-            schema = stores_[i].schema;
-        else
-            detach(i);
-        break;
-    }
-    if (!exists)
-        throw ProviderError(QStringLiteral("the file does not exist"));
+    const auto found = std::find_if(stores_.begin(), stores_.end(),
+                                    [&](const Store& s) { return s.file == file; });
+    QString schema = found != stores_.end() ? found->schema : QString();
     if (schema.isEmpty()) {
+        const auto identity = identify(file);
+        if (!identity)
+            throw ProviderError(QStringLiteral("the file does not exist"));
         schema = QStringLiteral("c%1").arg(nextSchema_++);
         connection_->attach(file, schema);
-        stores_.push_back({file, schema, device, inode});
+        stores_.push_back({file, schema, *identity});
         // Stores are read far more than written: map them into memory
         // rather than copy pages through read calls, and keep more of them.
         connection_->exec(QStringLiteral("PRAGMA %1.mmap_size = %2").arg(schema).arg(MapBytes));

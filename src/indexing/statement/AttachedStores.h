@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace tessellon::statement {
@@ -18,9 +19,10 @@ public:
 
     SqliteConnection& connection() { return *connection_; }
 
-    // Makes room for the stores one statement needs (detaching others when
-    // SQLite's limit of attached databases requires it). Throws ProviderError
-    // when the statement alone needs more stores than the limit allows.
+    // Makes room for the stores one statement needs: detaches stores whose
+    // file is gone or was replaced, and others when SQLite's limit of
+    // attached databases requires it. Throws ProviderError when the statement
+    // alone needs more stores than the limit allows.
     void reserveFor(const QStringList& files);
     // The schema name under which the store file is attached; attaches it
     // first when needed. Throws ProviderError with SQLite's message.
@@ -30,8 +32,7 @@ private:
     struct Store {
         QString file;
         QString schema;
-        std::uint64_t device = 0;
-        std::uint64_t inode = 0;
+        std::pair<std::uint64_t, std::uint64_t> identity; // device, inode
     };
     void open();
     void detach(std::size_t index);

@@ -1,8 +1,8 @@
 #include "indexing/statement/SqliteConnection.h"
 
+#include "common/PathCodec.h"
 #include "indexing/statement/SqliteQuery.h"
 
-#include <QUrl>
 #include <sqlite3.h>
 
 namespace tessellon::statement {
@@ -28,8 +28,9 @@ void SqliteConnection::setBusyTimeout(int milliseconds) {
 
 void SqliteConnection::attach(const QString& file, const QString& schema) {
     // mode=rw: a missing store is an error rather than a new empty file.
-    const QString uri = QStringLiteral("file:%1?mode=rw")
-                            .arg(QString::fromLatin1(QUrl::toPercentEncoding(file, "/")));
+    const QString uri =
+        QStringLiteral("file:%1?mode=rw")
+            .arg(QString::fromLatin1(PathCodec::toBytes(file).toPercentEncoding("/")));
     SqliteQuery query(*this, QStringLiteral("ATTACH ? AS %1").arg(schema));
     query.bind(1, uri);
     query.step();
