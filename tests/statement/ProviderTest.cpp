@@ -4,6 +4,8 @@
 #include "statement/CatalogFixture.h"
 #include "support/QtPrinters.h"
 
+#include "common/BrowsingDataSet.h"
+#include "common/DataQuery.h"
 #include "common/Error.h"
 #include "common/PathCodec.h"
 
@@ -408,6 +410,40 @@ TEST_F(ProviderTest, StoreFilesMayHaveAnyName) {
     ASSERT_TRUE(QFile::copy(fixture.storeFile("Web"), odd));
     fixture.catalogs().add("Odd", odd);
     EXPECT_EQ(fixture.paths("SELECT Path FROM Odd..SCOPE()"), QStringList({"Site/index.html"}));
+}
+
+TEST(ProviderOrder, TextSortsWithoutRegardToLetterCaseAcrossUnicode) {
+    CatalogFixture fixture;
+    fixture.addCatalog("System", {{"n/Zeta.txt", ""},
+                                  {"n/Ärger2.txt", ""},
+                                  {"n/ärger.txt", ""},
+                                  {"n/apple.txt", ""},
+                                  {"n/Banana.txt", ""}});
+    EXPECT_EQ(
+        fixture.paths("SELECT Path FROM SCOPE() ORDER BY Filename"),
+        QStringList({"n/apple.txt", "n/Banana.txt", "n/Zeta.txt", "n/ärger.txt", "n/Ärger2.txt"}));
+}
+
+// The program's side of the interface: the query, its record set and the
+// browsing data set that moves between rows.
+TEST_F(ProviderTest, DataQueryAndBrowsingDataSetReadTheRows) {
+    DataQuery query(fixture.provider());
+    query.setConnectionText("Provider=MSIDXS;Data Source=");
+    query.setStatementText("SELECT Path, Filename, Size FROM System..SCOPE() WHERE "
+                           "MATCHES(Filename, 'budget*') ORDER BY Size DESC");
+    query.setMaxRecords(0);
+    query.open();
+    ASSERT_EQ(query.recordCount(), 2);
+    BrowsingDataSet ds;
+    ds.attach(query.recordSet());
+    ds.moveTo(2);
+    EXPECT_EQ(ds.fieldByName("Filename"), Variant(QString("budget.xlsx")));
+    ds.moveTo(1);
+    EXPECT_EQ(ds.fieldByName("size"), Variant(std::int64_t(15000)));
+
+    query.close();
+    query.setStatementText("SELECT Path FROM System..SCOPE() WHERE CONTAINS(All, 'report's')");
+    EXPECT_THROW(query.open(), ProviderError);
 }
 
 TEST(ProviderWithoutSystem, BareScopeSaysTheDefaultCatalogIsMissing) {
