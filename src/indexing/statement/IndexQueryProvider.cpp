@@ -107,7 +107,6 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
     }
 
     const QueryPlan plan = planQuery(parsed, schemaOfSource, maxRecords);
-    qWarning("%s", qPrintable(plan.sql));
     std::vector<StatementRecordSet::Row> rows;
     try {
         SqliteQuery query(connection, plan.sql);
