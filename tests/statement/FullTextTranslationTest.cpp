@@ -27,7 +27,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ContainsTranslation,
     testing::Values(TranslationCase{"word", "report", R"("report")"},
                     TranslationCase{"and", "annual AND \"sales report\" AND 2014",
-                                    R"((("annual" AND "sales report") AND "2014"))"},
+                                    R"(("annual" AND "sales report" AND "2014"))"},
                     TranslationCase{"symbols", "a & b | c", R"((("a" AND "b") OR "c"))"},
                     TranslationCase{"andNot", "report and not draft", R"(("report" NOT "draft"))"},
                     TranslationCase{"andNotSymbol", "report &! draft", R"(("report" NOT "draft"))"},
@@ -76,7 +76,9 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorCase{"leadingNot", "NOT a", 0, "expected a word"},
                     ErrorCase{"bareNot", "a NOT b", 2, "AND NOT"},
                     ErrorCase{"danglingAnd", "a AND", 5, "expected a word"},
-                    ErrorCase{"emptyPhrase", "\"\"", 0, "empty"}),
+                    ErrorCase{"emptyPhrase", "\"\"", 0, "empty"},
+                    ErrorCase{"nestedTooDeep", QString(150, '(') + "a" + QString(150, ')'), 100,
+                              "nested more than 100 deep"}),
     testing::PrintToStringParamName());
 
 TEST(FreeText, OrsWordsAndRequiresPhrases) {

@@ -446,6 +446,20 @@ TEST_F(ProviderTest, DataQueryAndBrowsingDataSetReadTheRows) {
     EXPECT_THROW(query.open(), ProviderError);
 }
 
+TEST_F(ProviderTest, LongConditionsRun) {
+    QStringList words(400, "report");
+    words << "final";
+    EXPECT_EQ(
+        fixture.paths("SELECT Path FROM SCOPE() WHERE CONTAINS('" + words.join(" AND ") + "')"),
+        QStringList({"Other/report.pdf"}));
+    QStringList patterns;
+    for (int i = 0; i < 300; ++i)
+        patterns << QString("NOT MATCHES(Filename, '*.x%1')").arg(i);
+    EXPECT_EQ(fixture.paths("SELECT Path FROM SCOPE() WHERE " + patterns.join(" AND ") +
+                            " AND Size = 9999"),
+              QStringList({"My Files/budget.xlsx"}));
+}
+
 TEST(ProviderWithoutSystem, BareScopeSaysTheDefaultCatalogIsMissing) {
     CatalogFixture fixture;
     fixture.addCatalog("Web", WebFiles);

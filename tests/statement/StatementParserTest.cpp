@@ -101,6 +101,10 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"badScope", "SELECT Path FROM SCOPE(' DEEP \"/a\" ')", "expected TRAVERSAL"},
         ErrorCase{"multiLine", "SELECT Path\nFROM SCOPE()\nWHERE Size >> 1",
                   "Syntax error at line 3, column 13"},
+        ErrorCase{"nestedTooDeep", Select + QString(5000, '(') + "Size > 1" + QString(5000, ')'),
+                  "conditions are nested more than 200 deep"},
+        ErrorCase{"notTooDeep", Select + QString("NOT ").repeated(5000) + "Size > 1",
+                  "conditions are nested more than 200 deep"},
         ErrorCase{"trailingWords", "SELECT Path FROM SCOPE() ORDER BY Size DESC x",
                   "expected AND, OR, ORDER BY or the end of the statement but found 'x'"}),
     testing::PrintToStringParamName());

@@ -132,6 +132,7 @@ private:
                    : FullTextExpr::combine(FullTextExpr::Kind::Or, std::move(operands));
     }
 
+    // A run of ANDs stays one node; AND NOT takes everything before it.
     FullTextExpr parseAnd() {
         FullTextExpr left = parseNear();
         for (;;) {
@@ -152,9 +153,16 @@ private:
                 return left;
             }
             FullTextExpr right = parseNear();
+            if (!negated && left.kind == FullTextExpr::Kind::And) {
+                left.operands.push_back(std::move(right));
+                continue;
+            }
+            std::vector<FullTextExpr> operands;
+            operands.push_back(std::move(left));
+            operands.push_back(std::move(right));
             left = FullTextExpr::combine(negated ? FullTextExpr::Kind::AndNot
                                                  : FullTextExpr::Kind::And,
-                                         {std::move(left), std::move(right)});
+                                         std::move(operands));
         }
     }
 
@@ -173,11 +181,17 @@ private:
     FullTextExpr parseUnary() {
         const FtToken& t = current();
         if (t.isSymbol(QLatin1String("("))) {
+            // Bounded, so that hostile text cannot exhaust the stack.
+            if (++depth_ > MaxNesting)
+                throw LiteralError{t.offset, QStringLiteral("parentheses are nested more than %1 "
+                                                            "deep")
+                                                 .arg(MaxNesting)};
             advance();
             FullTextExpr inner = parseOr();
             if (!current().isSymbol(QLatin1String(")")))
                 fail(QStringLiteral("')'"));
             advance();
+            --depth_;
             return inner;
         }
         if (t.isKeyword(QLatin1String("FORMSOF")) &&
@@ -229,8 +243,11 @@ private:
                                  : FullTextExpr::combine(FullTextExpr::Kind::Or, std::move(forms));
     }
 
+    static constexpr int MaxNesting = 100;
+
     std::vector<FtToken> tokens_;
     std::size_t index_ = 0;
+    int depth_ = 0;
 };
 
 } // namespace

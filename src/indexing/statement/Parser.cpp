@@ -195,17 +195,40 @@ private:
     }
 
     Condition notCondition() {
-        if (takeWord(u"NOT"))
+        const qsizetype position = current().position;
+        if (takeWord(u"NOT")) {
+            const NestingGuard guard(*this, position);
             return negated(notCondition());
+        }
         return primary();
     }
+
+    // Bounds the recursion of nested parentheses and NOTs, so that hostile
+    // text gets an error rather than exhausting the stack.
+    class NestingGuard {
+    public:
+        NestingGuard(Parser& parser, qsizetype position) : parser_(parser) {
+            if (++parser_.depth_ > MaxNesting)
+                throw syntaxError(
+                    parser_.text_, position,
+                    QStringLiteral("conditions are nested more than %1 deep").arg(MaxNesting));
+        }
+        ~NestingGuard() { --parser_.depth_; }
+        NestingGuard(const NestingGuard&) = delete;
+        NestingGuard& operator=(const NestingGuard&) = delete;
+
+    private:
+        Parser& parser_;
+    };
 
     static Condition negated(Condition c) {
         return Condition{NotCondition{std::make_unique<Condition>(std::move(c))}};
     }
 
     Condition primary() {
+        const qsizetype position = current().position;
         if (takeSymbol(u"(")) {
+            const NestingGuard guard(*this, position);
             Condition inner = orCondition();
             expectSymbol(QLatin1String(")"));
             return inner;
@@ -218,7 +241,6 @@ private:
             if (current().isWord(u"MATCHES"))
                 return matches();
         }
-        const qsizetype position = current().position;
         const Property p = property();
         if (p == Property::Rank || p == Property::HitCount)
             failAt(position,
@@ -375,9 +397,12 @@ private:
         }
     }
 
+    static constexpr int MaxNesting = 200;
+
     const QString& text_;
     std::vector<Token> tokens_;
     std::size_t index_ = 0;
+    int depth_ = 0;
 };
 
 } // namespace
