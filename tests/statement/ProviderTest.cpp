@@ -300,6 +300,25 @@ TEST_F(ProviderTest, WithoutOrderRowsComeByDescendingRank) {
         EXPECT_LE(records->field(r, "Rank").toInt64(), records->field(r - 1, "Rank").toInt64());
 }
 
+TEST_F(ProviderTest, ConditionsOnRankAndHitCountCompareTheShownValues) {
+    const auto ranked = fixture.provider().execute(
+        QString(), "SELECT Path, Rank, HitCount FROM SCOPE() WHERE CONTAINS('report OR obsolete')",
+        0);
+    const qint64 top = ranked->field(1, "Rank").toInt64();
+    const qint64 second = ranked->field(2, "Rank").toInt64();
+    ASSERT_GT(top, second);
+    EXPECT_EQ(fixture.paths(QString("SELECT Path FROM SCOPE() WHERE CONTAINS('report OR "
+                                    "obsolete') AND Rank >= %1")
+                                .arg(top)),
+              QStringList({"Other/Report-Old.DOC"}));
+    EXPECT_EQ(fixture.paths("SELECT Path FROM SCOPE() WHERE CONTAINS('report OR obsolete') AND "
+                            "HitCount >= 3"),
+              QStringList({"Other/Report-Old.DOC"}));
+    // Without a full-text condition every row has Rank 1000 and HitCount 0.
+    EXPECT_EQ(fixture.paths("SELECT Path FROM SCOPE() WHERE Rank = 1000 AND HitCount = 0").size(),
+              11);
+}
+
 TEST_F(ProviderTest, MaxRecordsCapsAfterOrdering) {
     const QString statement = "SELECT Path FROM SCOPE() ORDER BY Filename DESC";
     EXPECT_EQ(fixture.paths(statement, 2), QStringList({"Doc/sibling.txt", "Other/report.pdf"}));

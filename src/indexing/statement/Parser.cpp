@@ -242,9 +242,6 @@ private:
                 return matches();
         }
         const Property p = property();
-        if (p == Property::Rank || p == Property::HitCount)
-            failAt(position,
-                   QStringLiteral("%1 cannot be used in a condition").arg(propertyName(p)));
         if (takeWord(u"LIKE"))
             return like(p, position);
         if (current().isWord(u"NOT") && peek(1).isWord(u"LIKE")) {

@@ -34,12 +34,53 @@ QString fts5Of(const FullTextPredicate& predicate) {
     return restrictToColumns(toFts5(predicate.query), predicate.columns);
 }
 
+// Column expressions of the sub-selects. Rank and HitCount come from the
+// driving full-text match; without one, Rank is 1000 and HitCount 0.
+struct Expressions {
+    bool ranked = false;
+
+    // What the result column carries (Rank as its raw score, turned into
+    // 0..1000 when read).
+    QString value(Property p) const {
+        switch (p) {
+        case Property::Rank:
+            return ranked ? score() : QStringLiteral("NULL");
+        case Property::HitCount:
+            return hits();
+        default:
+            return column(p);
+        }
+    }
+    // What conditions compare: Rank as the integer the result shows.
+    QString operand(Property p) const {
+        if (p == Property::Rank)
+            return ranked ? QStringLiteral("CAST(round(1000.0 * %1 / (%1 + 1.0)) AS INTEGER)")
+                                .arg(score())
+                          : QStringLiteral("1000");
+        return value(p);
+    }
+    // Paths are bytes; they sort as text.
+    QString sortKey(Property p) const {
+        if (propertyKind(p) == PropertyKind::PathText)
+            return QStringLiteral("CAST(%1 AS TEXT)").arg(column(p));
+        return value(p);
+    }
+
+private:
+    static QString score() { return QStringLiteral("max(0.0, -bm25(fulltext))"); }
+    QString hits() const {
+        return ranked ? QStringLiteral("%1(fulltext)").arg(QLatin1String(HitsFunction))
+                      : QStringLiteral("0");
+    }
+};
+
 // Writes the SQL of one catalog's sub-select, appending the parameters in
 // the order their placeholders appear.
 class SubSelectWriter {
 public:
-    SubSelectWriter(const QString& schema, std::vector<SqlParameter>& parameters)
-        : schema_(schema), parameters_(parameters) {}
+    SubSelectWriter(const QString& schema, const Expressions& expressions,
+                    std::vector<SqlParameter>& parameters)
+        : schema_(schema), expressions_(expressions), parameters_(parameters) {}
 
     QString placeholder(SqlParameter value) {
         parameters_.push_back(std::move(value));
@@ -97,7 +138,7 @@ private:
     }
 
     QString compile(const Comparison& c) {
-        const QString col = column(c.property);
+        const QString col = expressions_.operand(c.property);
         if (c.op == CompareOp::AllBits) {
             const std::int64_t mask = std::get<std::int64_t>(c.value);
             const QString masked = placeholder(mask);
@@ -169,6 +210,7 @@ private:
     }
 
     const QString& schema_;
+    const Expressions& expressions_;
     std::vector<SqlParameter>& parameters_;
 };
 
@@ -198,28 +240,6 @@ SplitCondition splitCondition(const std::optional<Condition>& where) {
     return split;
 }
 
-// Column expressions of the sub-selects.
-struct Expressions {
-    bool ranked = false;
-    QString value(Property p) const {
-        switch (p) {
-        case Property::Rank:
-            return ranked ? QStringLiteral("max(0.0, -bm25(fulltext))") : QStringLiteral("NULL");
-        case Property::HitCount:
-            return ranked ? QStringLiteral("%1(fulltext)").arg(QLatin1String(HitsFunction))
-                          : QStringLiteral("0");
-        default:
-            return column(p);
-        }
-    }
-    // Paths are bytes; they sort as text.
-    QString sortKey(Property p) const {
-        if (propertyKind(p) == PropertyKind::PathText)
-            return QStringLiteral("CAST(%1 AS TEXT)").arg(column(p));
-        return value(p);
-    }
-};
-
 } // namespace
 
 QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int maxRecords) {
@@ -228,7 +248,7 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
     plan.selectList = statement.selectList;
 
     const SplitCondition split = splitCondition(statement.where);
-    Expressions expressions{!split.ranking.empty()};
+    const Expressions expressions{!split.ranking.empty()};
     QString rankingMatch;
     for (const FullTextPredicate* p : split.ranking)
         rankingMatch += (rankingMatch.isEmpty() ? "(" : " AND (") + fts5Of(*p) + ")";
@@ -247,7 +267,7 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
 
     QStringList subSelects;
     for (qsizetype s = 0; s < schemas.size(); ++s) {
-        SubSelectWriter writer(schemas[s], plan.parameters);
+        SubSelectWriter writer(schemas[s], expressions, plan.parameters);
         QString sql = QStringLiteral("SELECT %1, %2 AS t_catalog, d.path AS t_path ")
                           .arg(columns.join(QLatin1String(", ")))
                           .arg(s);
