@@ -223,7 +223,12 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{
             "like", "Filename LIKE 'r_port%'", {"Other/Report-Old.DOC", "Other/report.pdf"}},
         StatementCase{"notLike", "Filename NOT LIKE '%.%'", {}},
-        StatementCase{"textEquals", "Filename = 'REPORT.PDF'", {"Other/report.pdf"}}),
+        StatementCase{"textEquals", "Filename = 'REPORT.PDF'", {"Other/report.pdf"}},
+        StatementCase{"pathEquals", "Path = '%ROOT%/Docs/invoice.doc'", {"Docs/invoice.doc"}},
+        StatementCase{"directoryEquals",
+                      "Directory = '%ROOT%/Other' AND Size > 2000000",
+                      {"Other/report.pdf"}},
+        StatementCase{"titleEquals", "DocTitle = 'quarterly figures'", {"Other/report.pdf"}}),
     testing::PrintToStringParamName());
 
 INSTANTIATE_TEST_SUITE_P(
