@@ -258,12 +258,25 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
     if (order.empty())
         order.push_back({Property::Rank, true});
 
+    // Columns: the selected values (v0...), then the sort keys (o0...) that
+    // are not a selected value already; each expression is computed once.
     QStringList columns;
     for (std::size_t i = 0; i < statement.selectList.size(); ++i)
         columns
             << QStringLiteral("%1 AS v%2").arg(expressions.value(statement.selectList[i])).arg(i);
-    for (std::size_t i = 0; i < order.size(); ++i)
-        columns << QStringLiteral("%1 AS o%2").arg(expressions.sortKey(order[i].property)).arg(i);
+    QStringList orderColumns;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const Property p = order[i].property;
+        const auto selected =
+            std::find(statement.selectList.begin(), statement.selectList.end(), p);
+        if (selected != statement.selectList.end() &&
+            expressions.sortKey(p) == expressions.value(p)) {
+            orderColumns << QStringLiteral("v%1").arg(selected - statement.selectList.begin());
+        } else {
+            columns << QStringLiteral("%1 AS o%2").arg(expressions.sortKey(p)).arg(i);
+            orderColumns << QStringLiteral("o%1").arg(i);
+        }
+    }
 
     QStringList subSelects;
     for (qsizetype s = 0; s < schemas.size(); ++s) {
@@ -296,11 +309,10 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
     QStringList orderTerms;
     for (std::size_t i = 0; i < order.size(); ++i) {
         const bool text = isTextKind(propertyKind(order[i].property));
-        orderTerms << QStringLiteral("o%1%2%3")
-                          .arg(i)
-                          .arg(text ? QStringLiteral(" COLLATE ") + QLatin1String(CollationName)
-                                    : QString())
-                          .arg(order[i].descending ? QStringLiteral(" DESC") : QString());
+        orderTerms << orderColumns[qsizetype(i)] +
+                          (text ? QStringLiteral(" COLLATE ") + QLatin1String(CollationName)
+                                : QString()) +
+                          (order[i].descending ? QStringLiteral(" DESC") : QString());
     }
     // Ties keep a stable order: catalog by catalog, then by path.
     orderTerms << QStringLiteral("t_catalog") << QStringLiteral("t_path");
