@@ -1,0 +1,137 @@
+#include "indexing/statement/IndexQueryProvider.h"
+
+#include "indexing/statement/AttachedStores.h"
+#include "indexing/statement/Parser.h"
+#include "indexing/statement/ProviderFunctions.h"
+#include "indexing/statement/QueryPlanner.h"
+#include "indexing/statement/ResultValue.h"
+#include "indexing/statement/SqliteQuery.h"
+#include "indexing/statement/StatementRecordSet.h"
+#include "indexing/statement/SyntaxError.h"
+
+#include <QSysInfo>
+
+namespace tessellon {
+
+using namespace statement;
+
+namespace {
+
+// The catalogs one statement reads, resolved and checked.
+struct StatementCatalogs {
+    std::vector<ResolvedCatalog> ofSource; // per source of the statement
+    QStringList files;                     // distinct store files
+};
+
+void bindAll(SqliteQuery& query, const std::vector<SqlParameter>& parameters) {
+    for (std::size_t i = 0; i < parameters.size(); ++i) {
+        const int index = int(i) + 1;
+        std::visit(
+            [&](const auto& value) {
+                using T = std::decay_t<decltype(value)>;
+                if constexpr (std::is_same_v<T, QByteArray>)
+                    query.bindBlob(index, value);
+                else if constexpr (std::is_same_v<T, const PatternMatcher*>)
+                    query.bindPointer(index, value, MatcherPointerType);
+                else
+                    query.bind(index, value);
+            },
+            parameters[i]);
+    }
+}
+
+// Counts the answered statement in the store's meta table. A store that is
+// read-only, or locked by a writer for longer than a short wait, misses one
+// count: the answer is not held back for a statistic.
+void countQuery(SqliteConnection& connection, const QString& schema) {
+    try {
+        // No sync on this commit: losing the last counts in a power cut is
+        // better than making every answer wait for the disk.
+        connection.exec(QStringLiteral("PRAGMA %1.synchronous = NORMAL").arg(schema));
+        connection.exec(QStringLiteral("INSERT INTO %1.meta(key, value) VALUES('query_count', 1) "
+                                       "ON CONFLICT(key) DO UPDATE SET value = "
+                                       "coalesce(value, 0) + 1")
+                            .arg(schema));
+    } catch (const ProviderError&) {
+    }
+}
+
+} // namespace
+
+IndexQueryProvider::IndexQueryProvider(CatalogResolver& catalogs, QString localHostName)
+    : catalogs_(catalogs),
+      localHostName_(localHostName.isEmpty() ? QSysInfo::machineHostName() : localHostName) {}
+
+IndexQueryProvider::~IndexQueryProvider() = default;
+
+std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, const QString& text,
+                                                             int maxRecords) {
+    const Statement parsed = parseStatement(text);
+
+    StatementCatalogs catalogs;
+    for (const CatalogSource& source : parsed.sources) {
+        const QString where = describePosition(text, source.position);
+        if (!source.host.isEmpty() && source.host.compare(localHostName_, Qt::CaseInsensitive) != 0)
+            throw ProviderError(
+                QStringLiteral("The host '%1' cannot be reached (at %2)").arg(source.host, where));
+        const std::optional<ResolvedCatalog> catalog = catalogs_.findCatalog(source.catalog);
+        if (!catalog && !source.catalogNamed)
+            throw ProviderError(QStringLiteral("There is no catalog '%1' to search; name a catalog "
+                                               "in the statement (Catalog..SCOPE())")
+                                    .arg(source.catalog));
+        if (!catalog)
+            throw ProviderError(
+                QStringLiteral("Unknown catalog '%1' (at %2)").arg(source.catalog, where));
+        if (catalog->stopped)
+            throw ProviderError(QStringLiteral("The catalog '%1' is stopped and cannot be searched")
+                                    .arg(catalog->name));
+        catalogs.ofSource.push_back(*catalog);
+        if (!catalogs.files.contains(catalog->storeFile))
+            catalogs.files << catalog->storeFile;
+    }
+
+    if (!stores_)
+        stores_ = std::make_unique<AttachedStores>();
+    stores_->reserveFor(catalogs.files);
+    SqliteConnection& connection = stores_->connection();
+    connection.setBusyTimeout(BusyTimeoutMs);
+    QStringList schemaOfSource;
+    for (const ResolvedCatalog& catalog : catalogs.ofSource) {
+        try {
+            schemaOfSource << stores_->schemaFor(catalog.storeFile);
+        } catch (const ProviderError& e) {
+            throw ProviderError(
+                QStringLiteral("The index of catalog '%1' cannot be opened (%2): %3")
+                    .arg(catalog.name, catalog.storeFile, e.message()));
+        }
+    }
+
+    const QueryPlan plan = planQuery(parsed, schemaOfSource, maxRecords);
+    std::vector<StatementRecordSet::Row> rows;
+    try {
+        SqliteQuery query(connection, plan.sql);
+        bindAll(query, plan.parameters);
+        while (query.step()) {
+            StatementRecordSet::Row row;
+            row.reserve(plan.selectList.size());
+            for (std::size_t c = 0; c < plan.selectList.size(); ++c)
+                row.push_back(resultValue(plan.selectList[c], query, int(c)));
+            rows.push_back(std::move(row));
+        }
+    } catch (const ProviderError& e) {
+        throw ProviderError(
+            QStringLiteral("The statement could not be executed: %1").arg(e.message()));
+    }
+
+    connection.setBusyTimeout(CountBusyTimeoutMs);
+    schemaOfSource.removeDuplicates();
+    for (const QString& schema : schemaOfSource)
+        countQuery(connection, schema);
+
+    QStringList names;
+    for (Property p : plan.selectList)
+        names << propertyName(p);
+    return std::make_shared<StatementRecordSet>(names, std::move(rows));
+}
+
+} // namespace tessellon

@@ -1,0 +1,41 @@
+// The data-access provider over the catalogs' index stores: parses a
+// statement, finds its catalogs through the resolver, attaches their stores
+// to one SQLite connection, runs the planned SELECT and returns typed rows.
+// Every answered statement counts in its catalogs' query count. One provider
+// serves one thread at a time.
+#pragma once
+
+#include "common/QueryProvider.h"
+#include "indexing/CatalogResolver.h"
+
+#include <memory>
+
+namespace tessellon {
+
+namespace statement {
+class AttachedStores;
+}
+
+class IndexQueryProvider : public QueryProvider {
+public:
+    // localHostName: the host prefix that means this computer (letter case
+    // ignored); other hosts cannot be reached yet.
+    explicit IndexQueryProvider(CatalogResolver& catalogs, QString localHostName = QString());
+    ~IndexQueryProvider() override;
+
+    // The connection text is not consulted: the statement names its catalogs.
+    std::shared_ptr<const RecordSet> execute(const QString& connectionText,
+                                             const QString& statement, int maxRecords) override;
+
+    // How long a statement waits for a store that a writer holds locked.
+    static constexpr int BusyTimeoutMs = 5000;
+    // How long counting the statement may wait for such a store.
+    static constexpr int CountBusyTimeoutMs = 250;
+
+private:
+    CatalogResolver& catalogs_;
+    QString localHostName_;
+    std::unique_ptr<statement::AttachedStores> stores_;
+};
+
+} // namespace tessellon

@@ -1,0 +1,131 @@
+#include "indexing/statement/ProviderFunctions.h"
+
+#include "common/Error.h"
+#include "common/PathCodec.h"
+#include "indexing/statement/PatternMatcher.h"
+#include "indexing/statement/QueryPlanner.h"
+
+#include <sqlite3.h>
+
+namespace tessellon::statement {
+
+namespace {
+
+int asciiLower(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
+}
+
+int compareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    const auto* pa = static_cast<const unsigned char*>(a);
+    const auto* pb = static_cast<const unsigned char*>(b);
+    const int common = std::min(lengthA, lengthB);
+    for (int i = 0; i < common; ++i) {
+        if (pa[i] >= 0x80 || pb[i] >= 0x80) {
+            // Beyond ASCII, compare the rest by Unicode case folding.
+            const QString restA =
+                QString::fromUtf8(reinterpret_cast<const char*>(pa + i), lengthA - i);
+            const QString restB =
+                QString::fromUtf8(reinterpret_cast<const char*>(pb + i), lengthB - i);
+            return restA.compare(restB, Qt::CaseInsensitive);
+        }
+        const int d = asciiLower(pa[i]) - asciiLower(pb[i]);
+        if (d != 0)
+            return d;
+    }
+    return lengthA - lengthB;
+}
+
+// Tests one value: a text, or a path's raw bytes (a blob), which decode
+// through the path codec. Plain ASCII is matched on the bytes themselves.
+bool matchesValue(const PatternMatcher& matcher, const char* data, qsizetype size, bool isPath) {
+    if (const std::optional<bool> fast = matcher.matchesAscii(data, size))
+        return *fast;
+    const QByteArray bytes = QByteArray::fromRawData(data, size);
+    return matcher.matches(isPath ? PathCodec::fromBytes(bytes) : QString::fromUtf8(bytes));
+}
+
+const PatternMatcher* boundMatcher(sqlite3_context* context, sqlite3_value* argument) {
+    const auto* matcher =
+        static_cast<const PatternMatcher*>(sqlite3_value_pointer(argument, MatcherPointerType));
+    if (!matcher)
+        sqlite3_result_error(context, "pattern argument is not a bound pattern", -1);
+    return matcher;
+}
+
+// The bytes of a text or blob value.
+QByteArray valueBytes(sqlite3_value* value, bool& isPath) {
+    isPath = sqlite3_value_type(value) == SQLITE_BLOB;
+    const void* data = isPath ? sqlite3_value_blob(value) : sqlite3_value_text(value);
+    return QByteArray::fromRawData(static_cast<const char*>(data), sqlite3_value_bytes(value));
+}
+
+void matchFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const PatternMatcher* matcher = boundMatcher(context, arguments[0]);
+    if (!matcher)
+        return;
+    bool isPath = false;
+    const QByteArray value = valueBytes(arguments[1], isPath);
+    sqlite3_result_int(context, matchesValue(*matcher, value.constData(), value.size(), isPath));
+}
+
+// True when any line of the value matches (the keywords of a document).
+void matchEntryFunction(sqlite3_context* context, int, sqlite3_value** arguments) {
+    const PatternMatcher* matcher = boundMatcher(context, arguments[0]);
+    if (!matcher)
+        return;
+    bool isPath = false;
+    const QByteArray list = valueBytes(arguments[1], isPath);
+    bool found = false;
+    qsizetype start = 0;
+    while (!found && start < list.size()) {
+        qsizetype end = list.indexOf('\n', start);
+        if (end < 0)
+            end = list.size();
+        found =
+            end > start && matchesValue(*matcher, list.constData() + start, end - start, isPath);
+        start = end + 1;
+    }
+    sqlite3_result_int(context, found ? 1 : 0);
+}
+
+void hitsFunction(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context* context, int,
+                  sqlite3_value**) {
+    int count = 0;
+    if (api->xInstCount(fts, &count) != SQLITE_OK)
+        count = 0;
+    sqlite3_result_int(context, count);
+}
+
+fts5_api* fts5Api(sqlite3* db) {
+    fts5_api* api = nullptr;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT fts5(?1)", -1, &statement, nullptr) == SQLITE_OK) {
+        sqlite3_bind_pointer(statement, 1, &api, "fts5_api_ptr", nullptr);
+        sqlite3_step(statement);
+    }
+    sqlite3_finalize(statement);
+    return api;
+}
+
+void check(sqlite3* db, int rc) {
+    if (rc != SQLITE_OK)
+        throw ProviderError(QStringLiteral("The query engine cannot start: %1")
+                                .arg(QString::fromUtf8(sqlite3_errmsg(db))));
+}
+
+} // namespace
+
+void registerProviderFunctions(sqlite3* db) {
+    check(db, sqlite3_create_collation(db, CollationName, SQLITE_UTF8, nullptr, compareNoCase));
+    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_DIRECTONLY;
+    check(db, sqlite3_create_function(db, MatchFunction, 2, flags, nullptr, matchFunction, nullptr,
+                                      nullptr));
+    check(db, sqlite3_create_function(db, MatchEntryFunction, 2, flags, nullptr, matchEntryFunction,
+                                      nullptr, nullptr));
+    fts5_api* api = fts5Api(db);
+    if (!api)
+        throw ProviderError(QStringLiteral("The query engine cannot start: SQLite lacks FTS5"));
+    check(db, api->xCreateFunction(api, HitsFunction, nullptr, hitsFunction, nullptr));
+}
+
+} // namespace tessellon::statement

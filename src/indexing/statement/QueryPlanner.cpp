@@ -1,0 +1,328 @@
+#include "indexing/statement/QueryPlanner.h"
+
+#include "common/PathCodec.h"
+#include "indexing/statement/Fts5Expression.h"
+
+namespace tessellon::statement {
+
+namespace {
+
+QString sqlOperator(CompareOp op) {
+    switch (op) {
+    case CompareOp::Equal:
+        return QStringLiteral("=");
+    case CompareOp::NotEqual:
+        return QStringLiteral("<>");
+    case CompareOp::Less:
+        return QStringLiteral("<");
+    case CompareOp::Greater:
+        return QStringLiteral(">");
+    case CompareOp::LessEqual:
+        return QStringLiteral("<=");
+    case CompareOp::GreaterEqual:
+        return QStringLiteral(">=");
+    default:
+        return QString();
+    }
+}
+
+QString column(Property p) {
+    return QStringLiteral("d.") + QLatin1String(documentColumn(p));
+}
+
+QString fts5Of(const FullTextPredicate& predicate) {
+    return restrictToColumns(toFts5(predicate.query), predicate.columns);
+}
+
+// Column expressions of the sub-selects. Rank and HitCount come from the
+// driving full-text match; without one, Rank is 1000 and HitCount 0.
+struct Expressions {
+    bool ranked = false;
+
+    // What the result column carries (Rank as its raw score, turned into
+    // 0..1000 when read).
+    QString value(Property p) const {
+        switch (p) {
+        case Property::Rank:
+            return ranked ? score() : QStringLiteral("NULL");
+        case Property::HitCount:
+            return hits();
+        default:
+            return column(p);
+        }
+    }
+    // What conditions compare: Rank as the integer the result shows.
+    QString operand(Property p) const {
+        if (p == Property::Rank)
+            return ranked ? QStringLiteral("CAST(round(1000.0 * %1 / (%1 + 1.0)) AS INTEGER)")
+                                .arg(score())
+                          : QStringLiteral("1000");
+        return value(p);
+    }
+    // Paths are bytes; they sort as text.
+    QString sortKey(Property p) const {
+        if (propertyKind(p) == PropertyKind::PathText)
+            return QStringLiteral("CAST(%1 AS TEXT)").arg(column(p));
+        return value(p);
+    }
+
+private:
+    static QString score() { return QStringLiteral("max(0.0, -bm25(fulltext))"); }
+    QString hits() const {
+        return ranked ? QStringLiteral("%1(fulltext)").arg(QLatin1String(HitsFunction))
+                      : QStringLiteral("0");
+    }
+};
+
+// Writes the SQL of one catalog's sub-select, appending the parameters in
+// the order their placeholders appear.
+class SubSelectWriter {
+public:
+    SubSelectWriter(const QString& schema, const Expressions& expressions,
+                    std::vector<SqlParameter>& parameters)
+        : schema_(schema), expressions_(expressions), parameters_(parameters) {}
+
+    QString placeholder(SqlParameter value) {
+        parameters_.push_back(std::move(value));
+        return QStringLiteral("?");
+    }
+
+    QString condition(const Condition& c) {
+        return std::visit([this](const auto& node) { return compile(node); }, c.node);
+    }
+
+    QString scope(const std::vector<ScopeFolder>& folders) {
+        QStringList parts;
+        for (const ScopeFolder& folder : folders) {
+            QByteArray bytes = PathCodec::toBytes(folder.path);
+            while (bytes.endsWith('/'))
+                bytes.chop(1);
+            if (folder.deep) {
+                // Everything below the folder: "folder/" <= path < "folder0"
+                // ('0' follows '/' in byte order).
+                const QString from = placeholder(bytes + '/');
+                const QString to = placeholder(bytes + '0');
+                parts << QStringLiteral("(d.path >= %1 AND d.path < %2)").arg(from, to);
+            } else {
+                parts << QStringLiteral("d.directory = %1")
+                             .arg(placeholder(bytes.isEmpty() ? QByteArray("/") : bytes));
+            }
+        }
+        return QLatin1Char('(') + parts.join(QLatin1String(" OR ")) + QLatin1Char(')');
+    }
+
+private:
+    QString joined(const std::vector<Condition>& operands, QLatin1String op) {
+        QStringList parts;
+        for (const Condition& operand : operands)
+            parts << condition(operand);
+        return QLatin1Char('(') + parts.join(op) + QLatin1Char(')');
+    }
+
+    QString compile(const AndCondition& c) { return joined(c.operands, QLatin1String(" AND ")); }
+    QString compile(const OrCondition& c) { return joined(c.operands, QLatin1String(" OR ")); }
+    QString compile(const NotCondition& c) {
+        return QStringLiteral("NOT %1").arg(condition(*c.operand));
+    }
+
+    QString compile(const FullTextPredicate& p) {
+        return QStringLiteral("d.id IN (SELECT rowid FROM %1.fulltext WHERE fulltext MATCH %2)")
+            .arg(schema_, placeholder(fts5Of(p)));
+    }
+
+    QString compile(const PatternPredicate& p) {
+        const char* function =
+            propertyKind(p.property) == PropertyKind::TextList ? MatchEntryFunction : MatchFunction;
+        return QStringLiteral("%1(%2, %3)")
+            .arg(QLatin1String(function), placeholder(p.matcher.get()), column(p.property));
+    }
+
+    QString compile(const Comparison& c) {
+        const QString col = expressions_.operand(c.property);
+        if (c.op == CompareOp::AllBits) {
+            const std::int64_t mask = std::get<std::int64_t>(c.value);
+            const QString masked = placeholder(mask);
+            const QString expected = placeholder(mask);
+            return QStringLiteral("((%1 & %2) = %3)").arg(col, masked, expected);
+        }
+        if (c.op == CompareOp::SomeBits)
+            return QStringLiteral("((%1 & %2) <> 0)")
+                .arg(col, placeholder(std::get<std::int64_t>(c.value)));
+        const QString op = sqlOperator(c.op);
+        switch (propertyKind(c.property)) {
+        case PropertyKind::Integer:
+            return QStringLiteral("(%1 %2 %3)")
+                .arg(col, op, placeholder(std::get<std::int64_t>(c.value)));
+        case PropertyKind::Text:
+            return QStringLiteral("(%1 COLLATE %2 %3 %4)")
+                .arg(col, QLatin1String(CollationName), op,
+                     placeholder(std::get<QString>(c.value)));
+        case PropertyKind::PathText:
+            return QStringLiteral("(%1 %2 %3)")
+                .arg(col, op, placeholder(PathCodec::toBytes(std::get<QString>(c.value))));
+        case PropertyKind::Date:
+            return dateComparison(col, c.op, std::get<DateLiteral>(c.value));
+        case PropertyKind::TextList:
+            break; // the parser turns these into pattern predicates
+        }
+        return QString();
+    }
+
+    // A date alone names a whole day: >= and < compare with its first
+    // instant, <= and > with its last, = and <> with the day as a range.
+    QString dateComparison(const QString& col, CompareOp op, const DateLiteral& date) {
+        const auto range = [&](const char* form) {
+            const QString first = placeholder(date.firstMs);
+            const QString last = placeholder(date.lastMs);
+            return QString::fromLatin1(form).arg(col, first, last);
+        };
+        switch (op) {
+        case CompareOp::Equal:
+            return range("(%1 BETWEEN %2 AND %3)");
+        case CompareOp::NotEqual:
+            return range("(%1 NOT BETWEEN %2 AND %3)");
+        case CompareOp::Less:
+        case CompareOp::GreaterEqual:
+            return QStringLiteral("(%1 %2 %3)")
+                .arg(col, sqlOperator(op), placeholder(date.firstMs));
+        default:
+            return QStringLiteral("(%1 %2 %3)").arg(col, sqlOperator(op), placeholder(date.lastMs));
+        }
+    }
+
+    QString compile(const ArrayComparison& c) {
+        // Attrib = ARRAY[m]: every attribute bit the file has lies within m.
+        const bool attributeMask = c.property == Property::Attrib &&
+                                   c.quantifier == Quantifier::None &&
+                                   (c.op == CompareOp::Equal || c.op == CompareOp::NotEqual);
+        if (attributeMask) {
+            std::int64_t mask = 0;
+            for (const Value& v : c.values)
+                mask |= std::get<std::int64_t>(v);
+            return QStringLiteral("((%1 & ~%2) %3 0)")
+                .arg(column(c.property), placeholder(mask), sqlOperator(c.op));
+        }
+        QStringList parts;
+        for (const Value& v : c.values)
+            parts << compile(Comparison{c.property, c.op, v});
+        const QLatin1String op(c.quantifier == Quantifier::All ? " AND " : " OR ");
+        return QLatin1Char('(') + parts.join(op) + QLatin1Char(')');
+    }
+
+    const QString& schema_;
+    const Expressions& expressions_;
+    std::vector<SqlParameter>& parameters_;
+};
+
+// The full-text conditions that every result must satisfy (the WHERE part
+// itself, or operands of its top AND); they drive the query and rank it.
+struct SplitCondition {
+    std::vector<const FullTextPredicate*> ranking;
+    std::vector<const Condition*> rest;
+};
+
+SplitCondition splitCondition(const std::optional<Condition>& where) {
+    SplitCondition split;
+    if (!where)
+        return split;
+    auto take = [&split](const Condition& c) {
+        if (const auto* ft = std::get_if<FullTextPredicate>(&c.node))
+            split.ranking.push_back(ft);
+        else
+            split.rest.push_back(&c);
+    };
+    if (const auto* conjunction = std::get_if<AndCondition>(&where->node)) {
+        for (const Condition& operand : conjunction->operands)
+            take(operand);
+    } else {
+        take(*where);
+    }
+    return split;
+}
+
+} // namespace
+
+QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int maxRecords) {
+    Q_ASSERT(schemas.size() == qsizetype(statement.sources.size()));
+    QueryPlan plan;
+    plan.selectList = statement.selectList;
+
+    const SplitCondition split = splitCondition(statement.where);
+    const Expressions expressions{!split.ranking.empty()};
+    QString rankingMatch;
+    for (const FullTextPredicate* p : split.ranking)
+        rankingMatch += (rankingMatch.isEmpty() ? "(" : " AND (") + fts5Of(*p) + ")";
+
+    // Without ORDER BY, rows come by descending Rank.
+    std::vector<OrderKey> order = statement.orderBy;
+    if (order.empty())
+        order.push_back({Property::Rank, true});
+
+    // Columns: the selected values (v0...), then the sort keys (o0...) that
+    // are not a selected value already; each expression is computed once.
+    QStringList columns;
+    for (std::size_t i = 0; i < statement.selectList.size(); ++i)
+        columns
+            << QStringLiteral("%1 AS v%2").arg(expressions.value(statement.selectList[i])).arg(i);
+    QStringList orderColumns;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const Property p = order[i].property;
+        const auto selected =
+            std::find(statement.selectList.begin(), statement.selectList.end(), p);
+        if (selected != statement.selectList.end() &&
+            expressions.sortKey(p) == expressions.value(p)) {
+            orderColumns << QStringLiteral("v%1").arg(selected - statement.selectList.begin());
+        } else {
+            columns << QStringLiteral("%1 AS o%2").arg(expressions.sortKey(p)).arg(i);
+            orderColumns << QStringLiteral("o%1").arg(i);
+        }
+    }
+
+    QStringList subSelects;
+    for (qsizetype s = 0; s < schemas.size(); ++s) {
+        SubSelectWriter writer(schemas[s], expressions, plan.parameters);
+        QString sql = QStringLiteral("SELECT %1, %2 AS t_catalog, d.path AS t_path ")
+                          .arg(columns.join(QLatin1String(", ")))
+                          .arg(s);
+        QStringList where;
+        if (expressions.ranked) {
+            sql += QStringLiteral("FROM %1.fulltext AS fulltext JOIN %1.documents AS d "
+                                  "ON d.id = fulltext.rowid")
+                       .arg(schemas[s]);
+            where << QStringLiteral("fulltext MATCH %1").arg(writer.placeholder(rankingMatch));
+        } else {
+            sql += QStringLiteral("FROM %1.documents AS d").arg(schemas[s]);
+        }
+        const CatalogSource& source = statement.sources[s];
+        if (!source.folders.empty())
+            where << writer.scope(source.folders);
+        for (const Condition* c : split.rest)
+            where << writer.condition(*c);
+        if (!where.isEmpty())
+            sql += QLatin1String(" WHERE ") + where.join(QLatin1String(" AND "));
+        subSelects << sql;
+    }
+
+    QStringList outputs;
+    for (std::size_t i = 0; i < statement.selectList.size(); ++i)
+        outputs << QStringLiteral("v%1").arg(i);
+    QStringList orderTerms;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const bool text = isTextKind(propertyKind(order[i].property));
+        orderTerms << orderColumns[qsizetype(i)] +
+                          (text ? QStringLiteral(" COLLATE ") + QLatin1String(CollationName)
+                                : QString()) +
+                          (order[i].descending ? QStringLiteral(" DESC") : QString());
+    }
+    // Ties keep a stable order: catalog by catalog, then by path.
+    orderTerms << QStringLiteral("t_catalog") << QStringLiteral("t_path");
+
+    plan.sql =
+        QStringLiteral("SELECT %1 FROM (%2) ORDER BY %3 LIMIT ?")
+            .arg(outputs.join(QLatin1String(", ")), subSelects.join(QLatin1String(" UNION ALL ")),
+                 orderTerms.join(QLatin1String(", ")));
+    plan.parameters.push_back(std::int64_t(maxRecords > 0 ? maxRecords : -1));
+    return plan;
+}
+
+} // namespace tessellon::statement

@@ -1,0 +1,52 @@
+#include "indexing/statement/SqliteConnection.h"
+
+#include "common/PathCodec.h"
+#include "indexing/statement/SqliteQuery.h"
+
+#include <sqlite3.h>
+
+namespace tessellon::statement {
+
+SqliteConnection::SqliteConnection() {
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_URI |
+                      SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_MEMORY;
+    if (sqlite3_open_v2(":memory:", &db_, flags, nullptr) != SQLITE_OK) {
+        const QString message = db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QString();
+        sqlite3_close(db_);
+        throw ProviderError(QStringLiteral("The query engine cannot start: %1").arg(message));
+    }
+    sqlite3_extended_result_codes(db_, 1);
+}
+
+SqliteConnection::~SqliteConnection() {
+    sqlite3_close_v2(db_);
+}
+
+void SqliteConnection::setBusyTimeout(int milliseconds) {
+    sqlite3_busy_timeout(db_, milliseconds);
+}
+
+void SqliteConnection::attach(const QString& file, const QString& schema) {
+    // mode=rw: a missing store is an error rather than a new empty file.
+    const QString uri =
+        QStringLiteral("file:%1?mode=rw")
+            .arg(QString::fromLatin1(PathCodec::toBytes(file).toPercentEncoding("/")));
+    SqliteQuery query(*this, QStringLiteral("ATTACH ? AS %1").arg(schema));
+    query.bind(1, uri);
+    query.step();
+}
+
+void SqliteConnection::exec(const QString& sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(error);
+        sqlite3_free(error);
+        throw ProviderError(message);
+    }
+}
+
+QString SqliteConnection::lastError() const {
+    return QString::fromUtf8(sqlite3_errmsg(db_));
+}
+
+} // namespace tessellon::statement
