@@ -2,13 +2,11 @@
 // catalogs of the indexing service, and starts and stops its daemon.
 #include "AdminCommand.h"
 
+#include "indexing/RegistryCatalogResolver.h"
+#include "indexing/statement/QueryCommand.h"
+
 #include <QCoreApplication>
 #include <QHash>
-
-#if __has_include("indexing/statement/QueryCommand.h")
-#include "indexing/statement/QueryCommand.h"
-#define TESSELLON_HAS_QUERY_COMMAND 1
-#endif
 
 using namespace tessellon;
 
@@ -21,7 +19,15 @@ const char* const Usage = R"(usage: tessellon-admin COMMAND [ARGUMENTS]
   start NAME | stop NAME | pause NAME | resume NAME
   rescan NAME
   service start|stop|status
+  query [--max N] STATEMENT
 )";
+
+// Runs a statement over the catalogs of the registry.
+int queryCatalogs(const QStringList& args, QTextStream& out, QTextStream& err) {
+    return runQueryCommand(args, out, err, [] {
+        return std::make_unique<RegistryCatalogResolver>();
+    });
+}
 
 QHash<QString, admin::Command> commands() {
     QHash<QString, admin::Command> table{
@@ -29,11 +35,8 @@ QHash<QString, admin::Command> commands() {
         {"list", admin::listCatalogs},    {"start", admin::startCatalog},
         {"stop", admin::stopCatalog},     {"pause", admin::pauseCatalog},
         {"resume", admin::resumeCatalog}, {"rescan", admin::rescanCatalog},
-        {"service", admin::service},
+        {"service", admin::service},      {"query", queryCatalogs},
     };
-#ifdef TESSELLON_HAS_QUERY_COMMAND
-    table.insert("query", runQueryCommand);
-#endif
     return table;
 }
 
