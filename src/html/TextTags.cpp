@@ -42,8 +42,9 @@ void aText::Update() {
         Width = Height = 0;
         return;
     }
-    Width = aHtml->GetWidth(Text, Font);
-    Height = aHtml->GetHeight(Text, Font);
+    // Measured as drawn: the line end of the source takes no room.
+    Width = aHtml->GetWidth(shownText(), Font);
+    Height = aHtml->GetHeight(shownText(), Font);
 }
 
 void aText::UpdatePrinter(TDummyPrinter& printer) {
@@ -53,7 +54,7 @@ void aText::UpdatePrinter(TDummyPrinter& printer) {
         Width = Height = 0;
         return;
     }
-    Width = printer.GetWidth(Font, Text);
+    Width = printer.GetWidth(Font, shownText());
     Height = Font.size;
 }
 
