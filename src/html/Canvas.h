@@ -113,7 +113,7 @@ public:
     // The desktop's keyboard-focus frame.
     virtual void focusRect(const Rect& r) = 0;
 
-    // Drawing is limited to the rectangle; nothing lifts the limit.
+    // Drawing is limited to the rectangle; std::nullopt lifts the limit.
     virtual void setClipRect(std::optional<Rect> clip) = 0;
     // The current limit, or the whole surface.
     virtual Rect clipRect() const = 0;
