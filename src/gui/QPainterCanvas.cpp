@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPalette>
 
 #include <algorithm>
@@ -68,9 +69,8 @@ Color fromQColor(const QColor& color) {
 }
 
 QFont toQFont(const TextFont& font) {
-    QFont qfont = isDesktopSansSerif(font.name)
-                      ? QFontDatabase::systemFont(QFontDatabase::GeneralFont)
-                      : QFont(font.name);
+    static const QFont desktopFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    QFont qfont = isDesktopSansSerif(font.name) ? desktopFont : QFont(font.name);
     qfont.setPointSize(std::max(1, font.size));
     qfont.setBold(font.style.bold);
     qfont.setItalic(font.style.italic);
@@ -88,27 +88,71 @@ TextFont fromQFont(const QFont& font) {
     return result;
 }
 
-QPainterCanvas::QPainterCanvas(QPainter& painter) : painter_(painter) {
+QPainterCanvas::QPainterCanvas(QPainter& painter, quint64* changes)
+    : painter_(painter), changes_(changes) {
     painter_.setRenderHint(QPainter::Antialiasing, false);
     setFont(font_);
 }
+
+namespace {
+
+struct CachedFont {
+    TextFont font;
+    int dpi;
+    QFont qfont;
+    QFontMetrics metrics;
+    // Widths of the texts measured in this font: captions are laid out again
+    // at every change of size with the same words.
+    std::shared_ptr<QHash<QString, int>> widths;
+};
+
+// Looking fonts up is slow next to laying out a caption, and captions use a
+// handful of fonts; the window thread keeps the recent ones.
+const CachedFont& cachedFont(const TextFont& font, QPaintDevice* device) {
+    static std::vector<CachedFont> cache;
+    const int dpi = device ? device->logicalDpiY() : 96;
+    for (const CachedFont& entry : cache) {
+        if (entry.dpi == dpi && entry.font == font)
+            return entry;
+    }
+    constexpr size_t MaxFonts = 64;
+    if (cache.size() >= MaxFonts)
+        cache.erase(cache.begin());
+    QFont qfont = toQFont(font);
+    QFontMetrics metrics = device ? QFontMetrics(qfont, device) : QFontMetrics(qfont);
+    cache.push_back(CachedFont{font, dpi, qfont, metrics, std::make_shared<QHash<QString, int>>()});
+    return cache.back();
+}
+
+} // namespace
 
 void QPainterCanvas::setFont(const TextFont& font) {
     if (metrics_ && font == font_)
         return;
     font_ = font;
-    qfont_ = toQFont(font);
-    metrics_.reset();
+    const CachedFont& entry = cachedFont(font, painter_.device());
+    qfont_ = entry.qfont;
+    metrics_ = entry.metrics;
+    widths_ = entry.widths;
 }
 
 const QFontMetrics& QPainterCanvas::metrics() {
     if (!metrics_)
-        metrics_.emplace(qfont_, painter_.device());
+        setFont(font_);
     return *metrics_;
 }
 
 int QPainterCanvas::textWidth(const QString& text) {
-    return metrics().horizontalAdvance(text);
+    const QFontMetrics& m = metrics();
+    auto found = widths_->constFind(text);
+    if (found != widths_->constEnd())
+        return *found;
+    constexpr qsizetype MaxWidths = 4096;
+    if (widths_->size() >= MaxWidths)
+        widths_->clear();
+    const int width = m.horizontalAdvance(text);
+    widths_->insert(text, width);
+    return width;
 }
 
 int QPainterCanvas::textHeight(const QString&) {
@@ -116,6 +160,7 @@ int QPainterCanvas::textHeight(const QString&) {
 }
 
 void QPainterCanvas::textOut(int x, int y, const QString& text) {
+    touch();
     const QFontMetrics& m = metrics();
     if (brush_.style == BrushStyle::Solid)
         painter_.fillRect(QRect(x, y, m.horizontalAdvance(text), m.height()),
@@ -134,6 +179,7 @@ bool QPainterCanvas::preparePenAndBrush() {
 }
 
 void QPainterCanvas::line(int x1, int y1, int x2, int y2) {
+    touch();
     if (pen_.style == PenStyle::Clear || (x1 == x2 && y1 == y2))
         return;
     painter_.setPen(QPen(toQColor(pen_.color), std::max(1, pen_.width)));
@@ -144,6 +190,7 @@ void QPainterCanvas::line(int x1, int y1, int x2, int y2) {
 }
 
 void QPainterCanvas::rectangle(const Rect& r) {
+    touch();
     if (r.isEmpty() || !preparePenAndBrush())
         return;
     if (pen_.style == PenStyle::Clear) {
@@ -155,6 +202,7 @@ void QPainterCanvas::rectangle(const Rect& r) {
 }
 
 void QPainterCanvas::roundRect(const Rect& r, int cornerWidth, int cornerHeight) {
+    touch();
     if (r.isEmpty() || !preparePenAndBrush())
         return;
     painter_.drawRoundedRect(QRectF(r.left, r.top, r.width() - 1, r.height() - 1),
@@ -162,23 +210,27 @@ void QPainterCanvas::roundRect(const Rect& r, int cornerWidth, int cornerHeight)
 }
 
 void QPainterCanvas::ellipse(const Rect& r) {
+    touch();
     if (r.isEmpty() || !preparePenAndBrush())
         return;
     painter_.drawEllipse(QRect(r.left, r.top, r.width() - 1, r.height() - 1));
 }
 
 void QPainterCanvas::fillRect(const Rect& r) {
+    touch();
     if (r.isEmpty() || brush_.style == BrushStyle::Clear)
         return;
     painter_.fillRect(toQRect(r), toQColor(brush_.color));
 }
 
 void QPainterCanvas::setPixel(int x, int y, Color color) {
+    touch();
     painter_.setPen(toQColor(color));
     painter_.drawPoint(x, y);
 }
 
 void QPainterCanvas::focusRect(const Rect& r) {
+    touch();
     // The desktop's focus frame: a dotted line, whatever the pen.
     painter_.setPen(QPen(Qt::black, 1, Qt::DotLine));
     painter_.setBrush(Qt::NoBrush);
@@ -205,20 +257,12 @@ void QPainterCanvas::drawPicture(const Rect& dest, const Picture& picture, const
     const auto* qpicture = dynamic_cast<const QPainterPicture*>(&picture);
     if (!qpicture || dest.isEmpty() || source.isEmpty())
         return;
-    QImage part = qpicture->image().copy(toQRect(source));
-    if (transparent) {
-        // Pixels of the key colour are left out of the copy.
-        part = part.convertToFormat(QImage::Format_ARGB32);
-        const QRgb key = toQColor(*transparent).rgb() & 0xFFFFFF;
-        for (int y = 0; y < part.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
-            for (int x = 0; x < part.width(); ++x) {
-                if ((line[x] & 0xFFFFFF) == key)
-                    line[x] = 0;
-            }
-        }
-    }
-    painter_.drawImage(toQRect(dest), part);
+    touch();
+    if (transparent)
+        painter_.drawImage(toQRect(dest),
+                           qpicture->keyedPart(toQRect(source), toQColor(*transparent).rgb()));
+    else
+        painter_.drawImage(toQRect(dest), qpicture->image(), toQRect(source));
 }
 
 QPainterPicture::QPainterPicture(int width, int height) {
@@ -238,6 +282,8 @@ QPainterPicture::~QPainterPicture() {
 }
 
 void QPainterPicture::setSize(int width, int height) {
+    if (canvas_ && width == width_ && height == height_)
+        return;
     canvas_.reset();
     if (painter_.isActive())
         painter_.end();
@@ -251,7 +297,24 @@ void QPainterPicture::attachPainter() {
     image_.setDotsPerMeterX(DesktopDotsPerMetre);
     image_.setDotsPerMeterY(DesktopDotsPerMetre);
     painter_.begin(&image_);
-    canvas_ = std::make_unique<QPainterCanvas>(painter_);
+    ++changes_;
+    canvas_ = std::make_unique<QPainterCanvas>(painter_, &changes_);
+}
+
+const QImage& QPainterPicture::keyedPart(const QRect& source, QRgb key) const {
+    key &= 0xFFFFFF;
+    if (keyed_.changes == changes_ && keyed_.source == source && keyed_.key == key)
+        return keyed_.image;
+    QImage part = image_.copy(source).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < part.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
+        for (int x = 0; x < part.width(); ++x) {
+            if ((line[x] & 0xFFFFFF) == key)
+                line[x] = 0;
+        }
+    }
+    keyed_ = KeyedCopy{changes_, source, key, std::move(part)};
+    return keyed_.image;
 }
 
 std::unique_ptr<Picture> QPainterPictureFactory::createPicture(int width, int height) {

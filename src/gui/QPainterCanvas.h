@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 #include <memory>
@@ -24,7 +25,8 @@ TextFont fromQFont(const QFont& font);
 class QPainterCanvas : public Canvas {
 public:
     // Draws with `painter`, which must stay active while the canvas is used.
-    explicit QPainterCanvas(QPainter& painter);
+    // Every drawing operation counts up `changes` when given.
+    explicit QPainterCanvas(QPainter& painter, quint64* changes = nullptr);
 
     void setFont(const TextFont& font) override;
     const TextFont& font() const override { return font_; }
@@ -55,11 +57,17 @@ private:
     // nothing would be drawn.
     bool preparePenAndBrush();
     const QFontMetrics& metrics();
+    void touch() {
+        if (changes_)
+            ++*changes_;
+    }
 
     QPainter& painter_;
+    quint64* changes_;
     TextFont font_;
     QFont qfont_;
     std::optional<QFontMetrics> metrics_;
+    std::shared_ptr<QHash<QString, int>> widths_;
     Color textColor_ = 0;
     Pen pen_;
     Brush brush_;
@@ -79,9 +87,21 @@ public:
     void setSize(int width, int height) override;
     Canvas& canvas() override { return *canvas_; }
     const QImage& image() const { return image_; }
+    // A part of the image with the key colour made transparent; kept until
+    // the picture is drawn on again, so unchanged repaints only copy.
+    const QImage& keyedPart(const QRect& source, QRgb key) const;
 
 private:
     void attachPainter();
+
+    struct KeyedCopy {
+        quint64 changes = ~quint64(0);
+        QRect source;
+        QRgb key = 0;
+        QImage image;
+    };
+    mutable KeyedCopy keyed_;
+    quint64 changes_ = 0;
 
     // The image is at least one pixel each way, so a painter is always active.
     QImage image_;

@@ -130,7 +130,7 @@ public:
     virtual ~Picture() = default;
     virtual int width() const = 0;
     virtual int height() const = 0;
-    // Resizing keeps nothing of the old content.
+    // After resizing the content is undefined until drawn.
     virtual void setSize(int width, int height) = 0;
     virtual Canvas& canvas() = 0;
 };
