@@ -173,6 +173,8 @@ public:
 
 private:
     void clearDocument();
+    // Parses the whole text as the new document, lays it out and draws it.
+    void loadText(QString input);
     void gatherCellContent(atag* cell, QString& input);
     void layoutItems(TDummyPrinter* printer);
     void placeItem(int index, TDummyPrinter* printer);

@@ -6,7 +6,6 @@
 #include "html/TableTags.h"
 #include "html/TextTags.h"
 
-#include <QBuffer>
 #include <QFile>
 
 namespace tessellon {
@@ -46,8 +45,11 @@ void TQzMiniHtml2::clearDocument() {
 }
 
 void TQzMiniHtml2::LoadFromStream(QIODevice& Stream) {
+    loadText(QString::fromUtf8(Stream.readAll()));
+}
+
+void TQzMiniHtml2::loadText(QString input) {
     clearDocument();
-    QString input = QString::fromUtf8(Stream.readAll());
     while (!input.isEmpty()) {
         QString before, after, tagname, tagvars;
         Readnexttag(input, before, after, tagname, tagvars);
@@ -76,13 +78,11 @@ void TQzMiniHtml2::LoadFromStream(QIODevice& Stream) {
 }
 
 void TQzMiniHtml2::LoadFromLines() {
+    // The lines as one text, each ended by CR LF, as a stream of them reads.
     QString text;
     for (const QString& line : Lines)
         text += line + CrLf;
-    QByteArray bytes = text.toUtf8();
-    QBuffer stream(&bytes);
-    stream.open(QIODevice::ReadOnly);
-    LoadFromStream(stream);
+    loadText(text);
 }
 
 void TQzMiniHtml2::LoadFromCaption() {

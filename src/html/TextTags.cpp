@@ -9,6 +9,8 @@ aText::aText(TQzMiniHtml2* AOwner, QString word)
     : aVisTag(AOwner, QString()), Text(std::move(word)) {}
 
 QString aText::shownText() const {
+    if (!Text.contains(u'\r'))
+        return Text;
     QString shown = Text;
     shown.remove(QStringLiteral("\r\n"));
     return shown;
