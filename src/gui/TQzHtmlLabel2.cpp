@@ -92,6 +92,7 @@ void TQzHtmlLabel2::setHtml(const QString& value) {
     Input = value;
     InputHtml->Html = value;
     modified = true;
+    updateGeometry();
     update();
 }
 
@@ -128,6 +129,27 @@ void TQzHtmlLabel2::setOnUserDefinedUpdate(TUserDefinedUpdateEvent handler) {
 
 void TQzHtmlLabel2::setOnUserDefinedDraw(TUserDefinedDrawEvent handler) {
     QzMiniHtml2->FUserDefinedDraw = std::move(handler);
+}
+
+QSize TQzHtmlLabel2::sizeHint() const {
+    if (Input.isEmpty())
+        return QLabel::sizeHint();
+    if (hintSource_ != Input) {
+        // Laid out in a document of its own, so the shown one keeps its state.
+        constexpr int WideEnough = 2000;
+        TQzMiniHtml2 probe(QPainterPictureFactory::instance());
+        probe.width = WideEnough;
+        probe.height = 1;
+        probe.InputHtml.Html = Input;
+        probe.LoadFromCaption();
+        hintSource_ = Input;
+        hint_ = QSize(probe.MaxWidth + 5, probe.MaxHeight + 5);
+    }
+    return hint_;
+}
+
+QSize TQzHtmlLabel2::minimumSizeHint() const {
+    return Input.isEmpty() ? QLabel::minimumSizeHint() : sizeHint();
 }
 
 void TQzHtmlLabel2::OnHtmlUpdate(const QString& newHtml) {

@@ -43,6 +43,11 @@ public:
     TQzMiniHtml2& document() { return *QzMiniHtml2; }
     void updatecaption() { update(); }
 
+    // The caption's natural size on one line, so that layouts give the
+    // label room; the plain label's size when there is no HTML.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 Q_SIGNALS:
     void linkClicked(const QString& href);
 
@@ -67,6 +72,8 @@ private:
     std::unique_ptr<Control> control_;
     std::unique_ptr<TQzMiniHtml2> QzMiniHtml2;
     TLinkClickedEvent onLinkClicked_;
+    mutable QString hintSource_;
+    mutable QSize hint_;
 };
 
 } // namespace tessellon

@@ -85,6 +85,15 @@ TEST_F(HtmlLabelTest, AutoHeightFollowsContent) {
     EXPECT_GT(label->height(), 40);
 }
 
+TEST_F(HtmlLabelTest, SizeHintFitsCaptionOnOneLine) {
+    label->setCaption(u"<font size=11><b>Host:</b>"_qs);
+    const QSize hint = label->sizeHint();
+    label->setCaption(u"<font size=11><b>Host:</b> and more words"_qs);
+    EXPECT_GT(label->sizeHint().width(), hint.width());
+    EXPECT_EQ(label->sizeHint().height(), hint.height());
+    EXPECT_GT(hint.height(), 10);
+}
+
 TEST_F(HtmlLabelTest, EmptyHtmlShowsPlainCaption) {
     label->setText(u"Plain"_qs);
     const QImage image = paint();
