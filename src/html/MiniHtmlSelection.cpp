@@ -102,10 +102,11 @@ std::pair<int, int> TQzMiniHtml2::splitPartlySelectedWord(int index) {
     auto* word = dynamic_cast<aText*>(TagList[index].get());
     if (!word || word->SelStart < 0)
         return {index, 0};
+    // The selection counts shown characters; the source may hold line ends.
     const QString text = word->Text;
-    const QString parts[] = {text.left(word->SelStart),
-                             text.mid(word->SelStart, word->SelStop - word->SelStart + 1),
-                             text.mid(word->SelStop + 1)};
+    const int from = word->textIndex(word->SelStart);
+    const int to = word->textIndex(word->SelStop) + 1;
+    const QString parts[] = {text.left(from), text.mid(from, to - from), text.mid(to)};
     std::vector<std::unique_ptr<atag>> pieces;
     int middle = index;
     for (int p = 0; p < 3; ++p) {

@@ -16,6 +16,20 @@ QString aText::shownText() const {
     return shown;
 }
 
+int aText::textIndex(int shownIndex) const {
+    int shown = 0;
+    for (int i = 0; i < Text.size(); ++i) {
+        if (Text[i] == u'\r' && i + 1 < Text.size() && Text[i + 1] == u'\n') {
+            ++i;
+            continue;
+        }
+        if (shown == shownIndex)
+            return i;
+        ++shown;
+    }
+    return int(Text.size());
+}
+
 TextFont aText::shownFont() const {
     TextFont font = Font;
     if (shownTextColor() != FontColor)

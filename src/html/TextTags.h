@@ -28,6 +28,8 @@ public:
 
     // The word as it is drawn: CR LF pairs removed.
     QString shownText() const;
+    // Where the character at `shownIndex` of the shown text stands in Text.
+    int textIndex(int shownIndex) const;
     // The font the word is drawn in: underlined when a link colour shows,
     // halved for sub- and superscript.
     TextFont shownFont() const;

@@ -166,6 +166,15 @@ TEST_F(SelectionFixture, BoldInsideOneWord) {
     EXPECT_EQ(document.GetHtml(), u"a<b>bcd</b>ef\r\n"_qs);
 }
 
+TEST_F(SelectionFixture, BoldCountsShownCharactersAcrossLineEnds) {
+    document.Lines = QStringList{u"ab"_qs, u"cd"_qs};
+    document.LoadFromLines();
+    // "ab\r\ncd\r\n" shows as "abcd": select "bc".
+    drag(10, 17, 10);
+    document.Bold();
+    EXPECT_EQ(document.GetHtml(), u"a<b>b\r\nc</b>d\r\n"_qs);
+}
+
 TEST_F(SelectionFixture, BoldWithoutSelectionChangesNothing) {
     load(u"abc"_qs);
     document.Bold();
