@@ -160,7 +160,9 @@ QWidget* AdvancedDialog::createCriteriaArea() {
     connect(ComboBox3, &QComboBox::editTextChanged, this,
             [this] { run([this] { form_.ComboBox3Change(); }); });
     addRow(QStringLiteral("<font size=11>search only in this <b>folder</b>(s)"), ComboBox3, 1);
-    btnBrowse = new QPushButton(this);
+    auto* browse = new QPushButton(this);
+    browse->setAutoDefault(false); // Enter in a box means Ok, not Browse
+    btnBrowse = browse;
     connect(btnBrowse, &QAbstractButton::clicked, this,
             [this] { run([this] { form_.BrowsebtnClick(); }); });
     grid->addWidget(btnBrowse, row - 1, 2);
@@ -272,10 +274,14 @@ QLayout* AdvancedDialog::createButtonRow() {
     ComboBox4->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     row->addWidget(ComboBox4);
     row->addStretch(1);
-    Button1 = new QPushButton(this);
+    auto* cancel = new QPushButton(this);
+    cancel->setAutoDefault(false);
+    Button1 = cancel;
     Button1->setObjectName(QStringLiteral("Button1"));
     connect(Button1, &QAbstractButton::clicked, this, &QDialog::reject);
-    btnOk = new QPushButton(this);
+    auto* ok = new QPushButton(this);
+    ok->setDefault(true);
+    btnOk = ok;
     btnOk->setObjectName(QStringLiteral("btnOk"));
     connect(btnOk, &QAbstractButton::clicked, this, &QDialog::accept);
     row->addWidget(Button1);

@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSet>
 #include <QTimer>
 #include <deque>
@@ -61,6 +62,24 @@ template <typename Dialog> void whenModal(std::function<void(Dialog&)> act) {
             act(*dialog);
         else
             ADD_FAILURE() << "no modal dialog of the expected type appeared";
+    });
+    timer->start(10);
+}
+
+// Acts on the next pop-up menu once it is open.
+inline void whenPopup(std::function<void(QMenu&)> act) {
+    auto* timer = new QTimer;
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, ticks] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu && ++*ticks < 500)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (menu)
+            act(*menu);
+        else
+            ADD_FAILURE() << "no pop-up menu appeared";
     });
     timer->start(10);
 }

@@ -161,6 +161,40 @@ TEST_F(MainWindowTest, CatalogTicksAndHostEnterReachTheSearch) {
     EXPECT_TRUE(platform.messages[0].startsWith(u"Can't connect to remote host farhost"_qs));
 }
 
+TEST_F(MainWindowTest, EnterInTheWordsBoxSearches) {
+    start();
+    typeInto(mainWidget<QComboBox>(u"ComboBox100"_qs), u"memo"_qs);
+    QTest::keyClick(mainWidget<QComboBox>(u"ComboBox100"_qs).lineEdit(), Qt::Key_Return);
+    ASSERT_EQ(provider.executions.size(), 1);
+    EXPECT_TRUE(lastStatement().contains(u"memo"_qs));
+}
+
+TEST_F(MainWindowTest, CatalogPopupMenuStopsTheSelectedCatalog) {
+    start();
+    auto& catalogs = mainWidget<QTreeWidget>(u"CatalogListView"_qs);
+    catalogs.setCurrentItem(catalogs.topLevelItem(0));
+    QStringList offered;
+    whenPopup([&offered](QMenu& menu) {
+        QAction* chosen = nullptr;
+        for (QAction* item : menu.actions()) {
+            if (!item->isVisible())
+                continue;
+            offered << (item->isSeparator() ? u"-"_qs : item->text());
+            if (item->text() == u"Stop")
+                chosen = item;
+        }
+        if (chosen)
+            menu.setActiveAction(chosen);
+        QTest::keyClick(&menu, chosen ? Qt::Key_Return : Qt::Key_Escape);
+    });
+    const QRect row = catalogs.visualItemRect(catalogs.topLevelItem(0));
+    Q_EMIT catalogs.customContextMenuRequested(row.center());
+    EXPECT_EQ(offered, (QStringList{u"Stop"_qs, u"-"_qs, u"Refresh"_qs}));
+    EXPECT_TRUE(world->log.contains(u"StopCatalog System"_qs))
+        << world->log.join(u'|').toStdString();
+    EXPECT_EQ(catalogs.topLevelItem(0)->text(1), u"stopped"_qs);
+}
+
 TEST_F(MainWindowTest, AnEscapingErrorIsReportedAndTheCursorRestored) {
     start();
     typeInto(dialogWidget<QComboBox>(u"ComboBox1"_qs), u"99999999999K"_qs);

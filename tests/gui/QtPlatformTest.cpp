@@ -7,6 +7,7 @@
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <gtest/gtest.h>
 
@@ -74,6 +75,18 @@ TEST(QtSettings, UnwritableFileIsAnError) {
     const QString folder = temp.mkdir(u"blocked"_qs);
     QtSettingsStore store(folder); // a folder cannot be written as a file
     EXPECT_THROW(store.writeString(u"Local"_qs, u"Config"_qs, u"x"_qs), std::exception);
+}
+
+TEST(QtBusyCursor, IsOneStateNotAStack) {
+    QtPlatform platform(TempDir().filePath(u"s.ini"_qs));
+    platform.setBusyCursor();
+    platform.setBusyCursor();
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    platform.setNormalCursor();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    platform.setNormalCursor();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(FileIcons, OneIconPerFileType) {
