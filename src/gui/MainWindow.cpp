@@ -55,7 +55,12 @@ MainWindow::MainWindow(TessellonApplication& app, QtPlatform& platform, QWidget*
     searchTypeDialog_ = new SearchTypeDialog(app.searchType(), platform, this);
     searchTypeDialog_->afterOperation = [this] { refreshFromModels(); };
     form_.showAdvancedDialog = [this] { return advancedDialog_->showModal(); };
-    platform_.beforeProcessingEvents = [this] { showMemo(*Memo1, form_.Memo1); };
+    // While an operation lets events run, the memo shows its progress and
+    // the result list its emptied rows (it never paints rows of a stale count).
+    platform_.beforeProcessingEvents = [this] {
+        showMemo(*Memo1, form_.Memo1);
+        showResultColumns();
+    };
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -95,7 +100,6 @@ void MainWindow::refreshFromModels() {
     showResultColumns();
     showMemo(*Memo1, form_.Memo1);
     showMemo(*RichEdit1, form_.RichEdit1);
-    RichEdit1->setReadOnly(true); // a preview, not an editor
     showRadioGroup();
 }
 
