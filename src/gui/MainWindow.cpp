@@ -388,20 +388,12 @@ void MainWindow::showCatalogPopupMenu(const QPoint& position) {
 // The result list's columns with their widths, and the sort arrow on the
 // column the rows are ordered by.
 void MainWindow::showResultColumns() {
-    QHeaderView* header = ListView1->horizontalHeader();
     if (results_->refresh()) {
+        QHeaderView* header = ListView1->horizontalHeader();
         for (int c = 0; c < results_->columns().size(); ++c)
             header->resizeSection(c, results_->columns()[c].width);
     }
-    int sortSection = -1;
-    for (int c = 0; c < results_->columns().size(); ++c) {
-        if (results_->columns()[c].caption == form_.sortcolumn)
-            sortSection = c;
-    }
-    header->setSortIndicatorShown(sortSection >= 0);
-    const QSignalBlocker blocker(header);
-    header->setSortIndicator(sortSection, form_.sortmarker == u" [d]" ? Qt::DescendingOrder
-                                                                      : Qt::AscendingOrder);
+    results_->showSortArrow(form_.sortcolumn, form_.sortmarker == u" [d]");
 }
 
 void MainWindow::showRadioGroup() {

@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "gui/FileIconList.h"
+#include "gui/SortArrows.h"
 
 namespace tessellon {
 
@@ -93,11 +94,30 @@ QVariant ResultTableModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+void ResultTableModel::showSortArrow(const QString& caption, bool descending) {
+    if (caption == sortCaption_ && descending == sortDescending_)
+        return;
+    sortCaption_ = caption;
+    sortDescending_ = descending;
+    if (!columns_.isEmpty())
+        Q_EMIT headerDataChanged(Qt::Horizontal, 0, int(columns_.size()) - 1);
+}
+
+int ResultTableModel::sortArrowColumn() const {
+    for (int c = 0; c < columns_.size(); ++c) {
+        if (columns_[c].caption == sortCaption_)
+            return c;
+    }
+    return -1;
+}
+
 QVariant ResultTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || section < 0 || section >= columns_.size())
         return {};
     if (role == Qt::DisplayRole)
         return columns_[section].caption;
+    if (role == Qt::DecorationRole && columns_[section].caption == sortCaption_)
+        return sortArrow(sortDescending_);
     if (role == Qt::TextAlignmentRole &&
         columns_[section].alignment == ListColumn::Alignment::Right)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

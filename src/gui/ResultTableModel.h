@@ -23,6 +23,11 @@ public:
     // Returns true when the columns changed (the view then sets their widths).
     bool refresh();
     const QVector<ListColumn>& columns() const { return columns_; }
+    // The header of the column captioned `caption` shows the sort arrow.
+    void showSortArrow(const QString& caption, bool descending);
+    // The column showing the sort arrow, or -1; and whether it points down.
+    int sortArrowColumn() const;
+    bool sortArrowDescending() const { return sortDescending_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -44,6 +49,8 @@ private:
     int generation_ = -1;
     mutable QCache<int, ResultRow> rows_;
     mutable bool failureReported_ = false;
+    QString sortCaption_;
+    bool sortDescending_ = false;
 };
 
 } // namespace tessellon
