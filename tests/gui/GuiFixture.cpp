@@ -28,6 +28,8 @@ private:
 std::shared_ptr<const RecordSet>
 CountingProvider::execute(const QString& connectionText, const QString& statement, int maxRecords) {
     recordsRead->clear();
+    if (onExecute)
+        onExecute();
     return std::make_shared<CountingRecordSet>(
         FakeQueryProvider::execute(connectionText, statement, maxRecords), recordsRead);
 }

@@ -42,6 +42,8 @@ public:
     std::shared_ptr<const tessellon::RecordSet>
     execute(const QString& connectionText, const QString& statement, int maxRecords) override;
     std::shared_ptr<QSet<int>> recordsRead = std::make_shared<QSet<int>>();
+    // Runs as each execution starts, while the window waits for it.
+    std::function<void()> onExecute;
 
     // Rows with every column the default search selects.
     void answerWith(int rows);

@@ -105,6 +105,14 @@ TEST_F(MainWindowTest, SearchShowsRowsStatusAndSortArrow) {
         results().headerData(columnOf(u"Size"_qs), Qt::Horizontal, Qt::DecorationRole).isNull());
 }
 
+TEST_F(MainWindowTest, StatusMemoShowsSearchingWhileTheStatementRuns) {
+    start();
+    QString shownDuringExecution;
+    provider.onExecute = [&] { shownDuringExecution = statusText(); };
+    click(mainWidget<QAbstractButton>(u"Button1"_qs));
+    EXPECT_EQ(shownDuringExecution, u"Searching ..."_qs);
+}
+
 TEST_F(MainWindowTest, HeaderClicksSortThroughANewSearch) {
     start();
     click(mainWidget<QAbstractButton>(u"Button1"_qs));
@@ -230,6 +238,19 @@ TEST_F(MainWindowTest, ClosingSavesTheSearchAndTheNextStartShowsIt) {
     EXPECT_EQ(mainWidget<QComboBox>(u"ComboBox100"_qs).currentText(), u"annual report"_qs);
     EXPECT_EQ(mainWidget<QComboBox>(u"ComboBox103"_qs).currentText(), u"*.odt"_qs);
     EXPECT_EQ(mainWidget<QComboBox>(u"ComboBox100"_qs).itemText(0), u"annual report"_qs);
+}
+
+TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAreReportedOnClosing) {
+    TestPlatform blocked(temp.mkdir(u"settings-folder"_qs)); // a folder is no INI file
+    app = std::make_unique<TessellonApplication>(blocked, provider, fakeAdminFactory(world));
+    app->createWindows();
+    window = std::make_unique<MainWindow>(*app, blocked);
+    window->show();
+    window->close();
+    ASSERT_EQ(blocked.messages.size(), 1);
+    EXPECT_TRUE(blocked.messages[0].contains(u"cannot be written"_qs));
+    EXPECT_FALSE(window->isVisible());
+    stop();
 }
 
 TEST_F(MainWindowTest, ExitEndsWithoutSaving) {
