@@ -1,0 +1,81 @@
+// The main window: catalog list, quick criteria, host box, result list with
+// the preview area, status memo and menus, over the logic object
+// TKorvaneTessellonMain. Edits go straight into the control models; every
+// command runs its operation inside the general error report and then shows
+// the models again.
+#pragma once
+
+#include "app/TessellonApplication.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QAbstractButton;
+class QComboBox;
+class QGroupBox;
+class QMenu;
+class QPlainTextEdit;
+class QTableView;
+class QTreeWidget;
+
+namespace tessellon {
+
+class AdvancedDialog;
+class QtPlatform;
+class ResultTableModel;
+class SearchTypeDialog;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(TessellonApplication& app, QtPlatform& platform, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Shows every control model of the main window.
+    void refreshFromModels();
+
+    AdvancedDialog& advancedDialog() { return *advancedDialog_; }
+    SearchTypeDialog& searchTypeDialog() { return *searchTypeDialog_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void run(const std::function<void()>& operation);
+    QWidget* createCatalogArea();
+    QWidget* createCriteriaArea();
+    QWidget* createResultArea();
+    QWidget* createStatusArea();
+    void createMenus();
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption,
+                        const std::function<void()>& operation);
+    QComboBox* addComboBox(ComboBoxModel& model, const QString& name);
+    void showCatalogPopupMenu(const QPoint& position);
+    void showResultColumns();
+    void showRadioGroup();
+
+    TessellonApplication& app_;
+    TKorvaneTessellonMain& form_;
+    QtPlatform& platform_;
+    AdvancedDialog* advancedDialog_ = nullptr;
+    SearchTypeDialog* searchTypeDialog_ = nullptr;
+    ResultTableModel* results_ = nullptr;
+    bool firstShown_ = false;
+    bool exitWithoutSaving_ = false;
+
+    QTreeWidget* CatalogListView = nullptr;
+    QComboBox* ComboBox100 = nullptr;
+    QComboBox* ComboBox103 = nullptr;
+    QComboBox* hostcb = nullptr;
+    QAbstractButton* Button1 = nullptr;
+    QAbstractButton* Button2 = nullptr;
+    QAbstractButton* xpButton2 = nullptr;
+    QTableView* ListView1 = nullptr;
+    QPlainTextEdit* RichEdit1 = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QGroupBox* RadioGroup1 = nullptr;
+};
+
+} // namespace tessellon

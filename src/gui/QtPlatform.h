@@ -1,0 +1,56 @@
+// The desktop for the Qt windows: message boxes, the busy cursor, folder and
+// file dialogs, the settings file, the computer name and the result list's
+// file icons.
+#pragma once
+
+#include "common/Platform.h"
+#include "gui/FileIconList.h"
+#include "gui/QtSettingsStore.h"
+
+#include <functional>
+
+class QFileDialog;
+
+namespace tessellon {
+
+class QtPlatform : public Platform {
+public:
+    // The settings live in the user's INI file, or in `settingsPath` when given.
+    explicit QtPlatform(QString settingsPath = {});
+    ~QtPlatform() override;
+
+    void showMessage(const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text) override;
+    void setBusyCursor() override;
+    void setNormalCursor() override;
+    void processPendingEvents() override;
+    void sleep(int milliseconds) override;
+    bool shellOpen(const QString& target) override;
+    bool startDetached(const QString& program, const QStringList& arguments) override;
+    std::optional<QString> chooseFolder(const QString& title) override;
+    std::optional<QString> chooseOpenFile(const FileDialogRequest& request) override;
+    std::optional<QString> chooseSaveFile(const FileDialogRequest& request) override;
+    QString computerName() override;
+    SettingsStore& settings() override { return settings_; }
+    QDateTime now() override;
+    int fileIconIndex(const QString& path) override;
+
+    const FileIconList& fileIcons() const { return icons_; }
+
+    // Runs before pending events are processed, so that the windows show
+    // what an operation has written so far (the status memo's "Searching ...").
+    std::function<void()> beforeProcessingEvents;
+
+private:
+    std::optional<QString> runFileDialog(QFileDialog& dialog);
+
+    QtSettingsStore settings_;
+    FileIconList icons_;
+    bool busy_ = false;
+};
+
+// Sets up a file dialog for the request: title, Qt name filters, default
+// extension; save dialogs ask before they overwrite a file.
+void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool forSaving);
+
+} // namespace tessellon

@@ -1,0 +1,78 @@
+#include "GuiFixture.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+using namespace tessellon;
+
+namespace {
+
+class CountingRecordSet : public RecordSet {
+public:
+    CountingRecordSet(std::shared_ptr<const RecordSet> inner, std::shared_ptr<QSet<int>> read)
+        : inner_(std::move(inner)), read_(std::move(read)) {}
+    int recordCount() const override { return inner_->recordCount(); }
+    QStringList fieldNames() const override { return inner_->fieldNames(); }
+    Variant field(int record, const QString& name) const override {
+        read_->insert(record);
+        return inner_->field(record, name);
+    }
+
+private:
+    std::shared_ptr<const RecordSet> inner_;
+    std::shared_ptr<QSet<int>> read_;
+};
+
+} // namespace
+
+std::shared_ptr<const RecordSet>
+CountingProvider::execute(const QString& connectionText, const QString& statement, int maxRecords) {
+    recordsRead->clear();
+    if (onExecute)
+        onExecute();
+    return std::make_shared<CountingRecordSet>(
+        FakeQueryProvider::execute(connectionText, statement, maxRecords), recordsRead);
+}
+
+void CountingProvider::answerWith(int count) {
+    names = {QStringLiteral("Filename"), QStringLiteral("Size"), QStringLiteral("Write"),
+             QStringLiteral("DocKeywords"), QStringLiteral("Path")};
+    rows.clear();
+    for (int i = 0; i < count; ++i) {
+        const QString name = QStringLiteral("file%1.txt").arg(i, 4, 10, QLatin1Char('0'));
+        rows.append(
+            {name, std::int64_t(1000 + i), QString(), QString(), QStringLiteral("/data/") + name});
+    }
+}
+
+GuiFixture::GuiFixture() {
+    world->catalogs.append(FakeCatalog{QStringLiteral("System")});
+    provider.answerWith(3);
+}
+
+GuiFixture::~GuiFixture() {
+    stop();
+}
+
+void GuiFixture::start(const QStringList& arguments) {
+    app = std::make_unique<TessellonApplication>(platform, provider, fakeAdminFactory(world));
+    app->createWindows();
+    if (!arguments.isEmpty())
+        app->runBatch(arguments);
+    window = std::make_unique<MainWindow>(*app, platform);
+    window->show();
+}
+
+void GuiFixture::stop() {
+    window.reset();
+    app.reset();
+}
+
+void GuiFixture::typeInto(QComboBox& box, const QString& text) {
+    box.lineEdit()->setFocus();
+    QTest::keyClicks(box.lineEdit(), text);
+}
+
+void GuiFixture::click(QAbstractButton& button) {
+    QTest::mouseClick(&button, Qt::LeftButton);
+}

@@ -1,0 +1,124 @@
+// The Qt windows over fakes: a Qt platform whose message boxes and questions
+// are answered by the test (file and folder dialogs stay real and are driven
+// through whenModal), a fake provider that counts the records read, and a
+// fake administration with the catalog "System".
+#pragma once
+
+#include "app/TessellonApplication.h"
+#include "gui/AdvancedDialog.h"
+#include "gui/MainWindow.h"
+#include "gui/QtPlatform.h"
+#include "gui/SearchTypeDialog.h"
+#include "support/FakeAdmin.h"
+#include "support/FakeDataAccess.h"
+#include "support/TempDir.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSet>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+
+class TestPlatform : public tessellon::QtPlatform {
+public:
+    using QtPlatform::QtPlatform;
+    void showMessage(const QString& text) override { messages << text; }
+    bool askYesNo(const QString&, const QString&) override { return false; }
+    void sleep(int) override {}
+    QString computerName() override { return QStringLiteral("TESTHOST"); }
+
+    QStringList messages;
+};
+
+// Remembers which records the program read, to see that rows are fetched
+// only when they are shown.
+class CountingProvider : public FakeQueryProvider {
+public:
+    std::shared_ptr<const tessellon::RecordSet>
+    execute(const QString& connectionText, const QString& statement, int maxRecords) override;
+    std::shared_ptr<QSet<int>> recordsRead = std::make_shared<QSet<int>>();
+    // Runs as each execution starts, while the window waits for it.
+    std::function<void()> onExecute;
+
+    // Rows with every column the default search selects.
+    void answerWith(int rows);
+};
+
+// Acts on the next modal dialog of type Dialog once its exec() runs; a dialog
+// that does not come within five seconds fails the test.
+template <typename Dialog> void whenModal(std::function<void(Dialog&)> act) {
+    auto* timer = new QTimer;
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, ticks] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog && ++*ticks < 500)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (dialog)
+            act(*dialog);
+        else
+            ADD_FAILURE() << "no modal dialog of the expected type appeared";
+    });
+    timer->start(10);
+}
+
+// Acts on the next pop-up menu once it is open.
+inline void whenPopup(std::function<void(QMenu&)> act) {
+    auto* timer = new QTimer;
+    auto ticks = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, ticks] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu && ++*ticks < 500)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (menu)
+            act(*menu);
+        else
+            ADD_FAILURE() << "no pop-up menu appeared";
+    });
+    timer->start(10);
+}
+
+class GuiFixture : public ::testing::Test {
+protected:
+    GuiFixture();
+    ~GuiFixture() override;
+
+    // Creates the logic objects and the windows, as the program does, and
+    // shows the main window (its first showing loads the settings).
+    void start(const QStringList& arguments = {});
+    // Ends the windows and logic objects without closing the window.
+    void stop();
+
+    // Both windows have a "Memo1" and a "Button1": look in the one meant.
+    template <typename Widget> Widget& findIn(QObject* parent, const QString& name) {
+        auto* widget = parent->findChild<Widget*>(name);
+        if (!widget)
+            throw std::runtime_error("no widget " + name.toStdString());
+        return *widget;
+    }
+    template <typename Widget> Widget& mainWidget(const QString& name) {
+        return findIn<Widget>(window->centralWidget(), name);
+    }
+    template <typename Widget> Widget& dialogWidget(const QString& name) {
+        return findIn<Widget>(&window->advancedDialog(), name);
+    }
+    QAction& action(const QString& name) { return findIn<QAction>(window.get(), name); }
+    // Types into an editable box as the user would.
+    static void typeInto(QComboBox& box, const QString& text);
+    static void click(QAbstractButton& button);
+
+    TempDir temp;
+    TestPlatform platform{temp.filePath(QStringLiteral("settings.ini"))};
+    CountingProvider provider;
+    std::shared_ptr<FakeAdminWorld> world = std::make_shared<FakeAdminWorld>();
+    std::unique_ptr<tessellon::TessellonApplication> app;
+    std::unique_ptr<tessellon::MainWindow> window;
+};
