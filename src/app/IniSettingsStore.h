@@ -1,5 +1,5 @@
-// The per-user settings file (INI format, organisation Korvane, application
-// Tessellon) that keeps the last search between runs.
+// The per-user settings value in a QSettings INI file (organisation Korvane,
+// application Tessellon), one group per settings key.
 #pragma once
 
 #include "common/Platform.h"
@@ -8,8 +8,14 @@ namespace tessellon {
 
 class IniSettingsStore : public SettingsStore {
 public:
+    // The user's INI file, or the one at `iniPath` when given.
+    explicit IniSettingsStore(QString iniPath = {});
+
     std::optional<QString> readString(const QString& group, const QString& name) override;
     void writeString(const QString& group, const QString& name, const QString& value) override;
+
+private:
+    QString iniPath_;
 };
 
 } // namespace tessellon

@@ -5,7 +5,7 @@
 
 #include "common/Platform.h"
 #include "gui/FileIconList.h"
-#include "gui/QtSettingsStore.h"
+#include "app/IniSettingsStore.h"
 
 #include <functional>
 
@@ -44,7 +44,7 @@ public:
 private:
     std::optional<QString> runFileDialog(QFileDialog& dialog);
 
-    QtSettingsStore settings_;
+    IniSettingsStore settings_;
     FileIconList icons_;
     bool busy_ = false;
 };

@@ -3,7 +3,7 @@
 #include "gui/QtPlatform.h"
 #include "gui/FileDialogFilter.h"
 #include "gui/FileIconList.h"
-#include "gui/QtSettingsStore.h"
+#include "app/IniSettingsStore.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
@@ -63,17 +63,17 @@ TEST(FileDialogSetup, SaveDialogAsksBeforeOverwritingAndAppendsTheExtension) {
 TEST(QtSettings, ValueSurvivesAndMissingReadsAsNothing) {
     TempDir temp;
     const QString path = temp.filePath(u"tessellon.ini"_qs);
-    QtSettingsStore store(path);
+    IniSettingsStore store(path);
     EXPECT_EQ(store.readString(u"Local"_qs, u"Config"_qs), std::nullopt);
     const QString config = u"0,\"line one\r\nline two\",\"a \"\"quoted\"\" word\""_qs;
     store.writeString(u"Local"_qs, u"Config"_qs, config);
-    EXPECT_EQ(QtSettingsStore(path).readString(u"Local"_qs, u"Config"_qs), config);
+    EXPECT_EQ(IniSettingsStore(path).readString(u"Local"_qs, u"Config"_qs), config);
 }
 
 TEST(QtSettings, UnwritableFileIsAnError) {
     TempDir temp;
     const QString folder = temp.mkdir(u"blocked"_qs);
-    QtSettingsStore store(folder); // a folder cannot be written as a file
+    IniSettingsStore store(folder); // a folder cannot be written as a file
     EXPECT_THROW(store.writeString(u"Local"_qs, u"Config"_qs, u"x"_qs), std::exception);
 }
 
