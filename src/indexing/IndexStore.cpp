@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace tessellon {
 
@@ -39,6 +42,15 @@ QHash<QByteArray, IndexStore::Known> readKnown(SqliteStatement& query) {
 
 IndexStore::IndexStore(const QString& file) : file_(file) {
     QDir().mkpath(QFileInfo(file).absolutePath());
+    writerLock_ = ::open(QFile::encodeName(file + QStringLiteral(".writer")).constData(),
+                         O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (writerLock_ < 0 || ::flock(writerLock_, LOCK_EX | LOCK_NB) != 0) {
+        if (writerLock_ >= 0)
+            ::close(writerLock_);
+        throw StoreBusyError(QStringLiteral("The index store %1 is being written by another "
+                                            "program (the indexing service or a rescan)")
+                                 .arg(file));
+    }
     try {
         open();
     } catch (const Error& e) {
@@ -63,6 +75,8 @@ IndexStore::~IndexStore() {
             // Closing the connection rolls back as well.
         }
     }
+    db_.reset();
+    ::close(writerLock_);
 }
 
 void IndexStore::open() {
