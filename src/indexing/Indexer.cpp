@@ -149,8 +149,8 @@ ScanSummary Indexer::apply(const CrawlPlan& plan) {
 
     summary.cancelled = cancel_ && cancel_->load();
     store_.begin();
-    store_.setMeta(QStringLiteral("to_filter"), QStringLiteral("0"));
     if (!summary.cancelled) {
+        store_.setMeta(QStringLiteral("to_filter"), QStringLiteral("0"));
         store_.setMeta(QStringLiteral("scan_state"), QStringLiteral("complete"));
         store_.setMeta(QStringLiteral("unreadable"), QString::number(plan.unreadable));
         store_.setMeta(QStringLiteral("last_update"),
