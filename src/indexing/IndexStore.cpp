@@ -149,7 +149,6 @@ void IndexStore::open() {
               "keywords, comments) VALUES ('delete',?1,?2,?3,?4,?5,?6,?7,?8)");
     setMeta_ = std::make_unique<SqliteStatement>(
         *db_, "INSERT OR REPLACE INTO meta (key, value) VALUES (?1, ?2)");
-    getMeta_ = std::make_unique<SqliteStatement>(*db_, "SELECT value FROM meta WHERE key=?1");
     insertTerm_ =
         std::make_unique<SqliteStatement>(*db_, "INSERT INTO terms (id, term) VALUES (?1, ?2)");
     terms_ = std::make_unique<TermPacker>(db_->handle());
@@ -269,13 +268,6 @@ void IndexStore::removeFromFulltext(std::int64_t id) {
 
 void IndexStore::setMeta(const QString& key, const QString& value) {
     setMeta_->bind(1, key).bind(2, value).run();
-}
-
-QString IndexStore::meta(const QString& key) {
-    getMeta_->bind(1, key);
-    const QString value = getMeta_->step() ? getMeta_->text(0) : QString();
-    getMeta_->reset();
-    return value;
 }
 
 } // namespace tessellon

@@ -52,7 +52,6 @@ public:
     void begin();
     void commit();
     void rollback();
-    bool inTransaction() const { return inTransaction_; }
 
     QHash<QByteArray, Known> knownDocuments();
     // Known documents directly inside one folder.
@@ -72,7 +71,6 @@ public:
     void remove(std::int64_t id);
 
     void setMeta(const QString& key, const QString& value);
-    QString meta(const QString& key);
 
 private:
     void open();
@@ -84,7 +82,7 @@ private:
     int writerLock_ = -1;
     std::unique_ptr<SqliteDatabase> db_;
     std::unique_ptr<SqliteStatement> insertDoc_, updateDoc_, updateFacts_, deleteDoc_, oldValues_,
-        insertText_, deleteText_, insertFulltext_, deleteFulltext_, setMeta_, getMeta_, insertTerm_;
+        insertText_, deleteText_, insertFulltext_, deleteFulltext_, setMeta_, insertTerm_;
     std::unique_ptr<TermPacker> terms_;
     bool inTransaction_ = false;
 };

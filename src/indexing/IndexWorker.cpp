@@ -65,11 +65,6 @@ void IndexWorker::stop() {
     indexers_.clear();
 }
 
-bool IndexWorker::busy() const {
-    std::lock_guard lock(mutex_);
-    return running_ || !jobs_.empty();
-}
-
 void IndexWorker::run() {
     for (;;) {
         Job job;
