@@ -19,8 +19,11 @@ namespace tessellon {
 
 namespace {
 
+// A transaction ends after this many documents or this long, whichever comes
+// first: large enough for few full-text merges, short enough that a stop
+// request is answered at once.
 constexpr int BatchDocuments = 2000;
-constexpr int BatchMilliseconds = 2000;
+constexpr int BatchMilliseconds = 1000;
 constexpr std::size_t QueueCapacity = 64;
 
 struct Filtered {
