@@ -112,7 +112,7 @@ int removeCatalog(const QStringList& args, QTextStream& out, QTextStream&) {
     });
     // Only the store's own files go; the folder stays when it holds others.
     const QString store = ServicePaths::storeFile(removed.location);
-    for (const char* suffix : {"", "-wal", "-shm"})
+    for (const char* suffix : {"", "-wal", "-shm", ".writer"})
         QFile::remove(store + QLatin1String(suffix));
     QDir().rmdir(removed.location);
     out << "Catalog " << removed.name << " removed.\n";

@@ -8,7 +8,7 @@ namespace tessellon {
 namespace {
 
 constexpr uint32_t WatchMask = IN_CREATE | IN_DELETE | IN_CLOSE_WRITE | IN_ATTRIB | IN_MOVED_FROM |
-                               IN_MOVED_TO | IN_DELETE_SELF | IN_ONLYDIR | IN_DONT_FOLLOW;
+                               IN_MOVED_TO | IN_DELETE_SELF | IN_ONLYDIR;
 
 } // namespace
 

@@ -1,8 +1,8 @@
 // Live change notification for the daemon: one inotify instance watching
 // every folder of the running catalogs. It reports the folders whose entries
 // changed, per catalog, and an overflow of the kernel's event queue (after
-// which only a full comparison can be trusted). Folders are watched, never
-// followed through symbolic links.
+// which only a full comparison can be trusted). Only folders the crawler
+// walked are watched, so links below a scope are never followed here either.
 #pragma once
 
 #include <QHash>

@@ -88,7 +88,10 @@ void Crawler::walk(const QByteArray& root, Descend descend,
         if (cancel_ && cancel_->load())
             return;
         const QByteArray folder = pending.takeLast();
-        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        // A scope may itself be a symbolic link the user chose; below it,
+        // links are recorded and never followed.
+        const int fd = ::open(folder.constData(),
+                              O_RDONLY | O_DIRECTORY | O_CLOEXEC | (atRoot ? 0 : O_NOFOLLOW));
         struct stat folderStat;
         if (fd < 0 || ::fstat(fd, &folderStat) != 0) {
             if (fd >= 0)

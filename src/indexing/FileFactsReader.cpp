@@ -67,13 +67,4 @@ FileFacts fromStat(const QByteArray& directory, const QByteArray& name, const st
     return f;
 }
 
-bool read(const QByteArray& path, FileFacts& facts) {
-    struct stat st;
-    if (::lstat(path.constData(), &st) != 0)
-        return false;
-    const qsizetype slash = path.lastIndexOf('/');
-    facts = fromStat(path.left(slash), path.mid(slash + 1), st);
-    return true;
-}
-
 } // namespace tessellon::FileFactsReader

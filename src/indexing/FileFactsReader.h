@@ -12,7 +12,4 @@ namespace tessellon::FileFactsReader {
 
 FileFacts fromStat(const QByteArray& directory, const QByteArray& name, const struct stat& st);
 
-// lstat of a full path; false when the entry cannot be read.
-bool read(const QByteArray& path, FileFacts& facts);
-
 } // namespace tessellon::FileFactsReader

@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace tessellon {
 
@@ -39,6 +42,15 @@ QHash<QByteArray, IndexStore::Known> readKnown(SqliteStatement& query) {
 
 IndexStore::IndexStore(const QString& file) : file_(file) {
     QDir().mkpath(QFileInfo(file).absolutePath());
+    writerLock_ = ::open(QFile::encodeName(file + QStringLiteral(".writer")).constData(),
+                         O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (writerLock_ < 0 || ::flock(writerLock_, LOCK_EX | LOCK_NB) != 0) {
+        if (writerLock_ >= 0)
+            ::close(writerLock_);
+        throw StoreBusyError(QStringLiteral("The index store %1 is being written by another "
+                                            "program (the indexing service or a rescan)")
+                                 .arg(file));
+    }
     try {
         open();
     } catch (const Error& e) {
@@ -63,6 +75,8 @@ IndexStore::~IndexStore() {
             // Closing the connection rolls back as well.
         }
     }
+    db_.reset();
+    ::close(writerLock_);
 }
 
 void IndexStore::open() {
@@ -135,7 +149,6 @@ void IndexStore::open() {
               "keywords, comments) VALUES ('delete',?1,?2,?3,?4,?5,?6,?7,?8)");
     setMeta_ = std::make_unique<SqliteStatement>(
         *db_, "INSERT OR REPLACE INTO meta (key, value) VALUES (?1, ?2)");
-    getMeta_ = std::make_unique<SqliteStatement>(*db_, "SELECT value FROM meta WHERE key=?1");
     insertTerm_ =
         std::make_unique<SqliteStatement>(*db_, "INSERT INTO terms (id, term) VALUES (?1, ?2)");
     terms_ = std::make_unique<TermPacker>(db_->handle());
@@ -255,13 +268,6 @@ void IndexStore::removeFromFulltext(std::int64_t id) {
 
 void IndexStore::setMeta(const QString& key, const QString& value) {
     setMeta_->bind(1, key).bind(2, value).run();
-}
-
-QString IndexStore::meta(const QString& key) {
-    getMeta_->bind(1, key);
-    const QString value = getMeta_->step() ? getMeta_->text(0) : QString();
-    getMeta_->reset();
-    return value;
 }
 
 } // namespace tessellon

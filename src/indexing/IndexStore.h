@@ -8,8 +8,13 @@
 // quick check or has another schema version is moved aside (damaged) or
 // replaced (old version) and a fresh store is made; notice() says what
 // happened.
+//
+// One writer at a time: the term list (see TermPacker) is numbered in memory
+// before it is saved, so two writers would hand out the same numbers. A lock
+// file beside the store keeps a second writer out.
 #pragma once
 
+#include "common/Error.h"
 #include "indexing/DocumentRecord.h"
 #include "indexing/SqliteDatabase.h"
 #include "indexing/TermPacker.h"
@@ -18,6 +23,12 @@
 #include <memory>
 
 namespace tessellon {
+
+// Another program (the daemon or a rescan) writes the store right now.
+class StoreBusyError : public FileError {
+public:
+    using FileError::FileError;
+};
 
 class IndexStore {
 public:
@@ -31,6 +42,8 @@ public:
         bool isDirectory = false;
     };
 
+    // Takes the store's writer lock for the store's life; throws
+    // StoreBusyError when another writer holds it.
     explicit IndexStore(const QString& file);
     ~IndexStore();
 
@@ -39,7 +52,6 @@ public:
     void begin();
     void commit();
     void rollback();
-    bool inTransaction() const { return inTransaction_; }
 
     QHash<QByteArray, Known> knownDocuments();
     // Known documents directly inside one folder.
@@ -59,7 +71,6 @@ public:
     void remove(std::int64_t id);
 
     void setMeta(const QString& key, const QString& value);
-    QString meta(const QString& key);
 
 private:
     void open();
@@ -68,9 +79,10 @@ private:
 
     QString file_;
     QString notice_;
+    int writerLock_ = -1;
     std::unique_ptr<SqliteDatabase> db_;
     std::unique_ptr<SqliteStatement> insertDoc_, updateDoc_, updateFacts_, deleteDoc_, oldValues_,
-        insertText_, deleteText_, insertFulltext_, deleteFulltext_, setMeta_, getMeta_, insertTerm_;
+        insertText_, deleteText_, insertFulltext_, deleteFulltext_, setMeta_, insertTerm_;
     std::unique_ptr<TermPacker> terms_;
     bool inTransaction_ = false;
 };

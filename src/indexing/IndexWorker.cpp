@@ -65,11 +65,6 @@ void IndexWorker::stop() {
     indexers_.clear();
 }
 
-bool IndexWorker::busy() const {
-    std::lock_guard lock(mutex_);
-    return running_ || !jobs_.empty();
-}
-
 void IndexWorker::run() {
     for (;;) {
         Job job;
@@ -110,6 +105,15 @@ void IndexWorker::execute(const Job& job) {
         Indexer& indexer = *it->second;
         summary = job.all ? indexer.updateAll() : indexer.updateFolders(job.folders.values());
         folders = indexer.walkedFolders();
+    } catch (const StoreBusyError& e) {
+        // A rescan by hand holds the store: try again when it may be done.
+        {
+            std::unique_lock lock(mutex_);
+            if (wake_.wait_for(lock, std::chrono::seconds(2), [&] { return stopping_; }))
+                return;
+        }
+        enqueue(job);
+        return;
     } catch (const std::exception& e) {
         // The store is opened afresh for the next job; a store that cannot be
         // opened at all is reported each time, never retried in a loop.

@@ -42,7 +42,6 @@ public:
     void retain(const QStringList& catalogNames);
     // Ends the running job at the next document and stops the thread.
     void stop();
-    bool busy() const;
 
 private:
     struct Job {

@@ -19,8 +19,11 @@ namespace tessellon {
 
 namespace {
 
+// A transaction ends after this many documents or this long, whichever comes
+// first: large enough for few full-text merges, short enough that a stop
+// request is answered at once.
 constexpr int BatchDocuments = 2000;
-constexpr int BatchMilliseconds = 2000;
+constexpr int BatchMilliseconds = 1000;
 constexpr std::size_t QueueCapacity = 64;
 
 struct Filtered {
@@ -149,8 +152,8 @@ ScanSummary Indexer::apply(const CrawlPlan& plan) {
 
     summary.cancelled = cancel_ && cancel_->load();
     store_.begin();
-    store_.setMeta(QStringLiteral("to_filter"), QStringLiteral("0"));
     if (!summary.cancelled) {
+        store_.setMeta(QStringLiteral("to_filter"), QStringLiteral("0"));
         store_.setMeta(QStringLiteral("scan_state"), QStringLiteral("complete"));
         store_.setMeta(QStringLiteral("unreadable"), QString::number(plan.unreadable));
         store_.setMeta(QStringLiteral("last_update"),

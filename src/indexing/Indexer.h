@@ -38,9 +38,9 @@ public:
 
     // Every folder the last update walked (for live watching).
     const QList<QByteArray>& walkedFolders() const { return walkedFolders_; }
-    QList<QByteArray> scopeRoots() const;
 
 private:
+    QList<QByteArray> scopeRoots() const;
     ScanSummary apply(const CrawlPlan& plan);
     void filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& summary);
     void recordFailure(const QString& message);

@@ -29,15 +29,14 @@ SqliteDatabase::~SqliteDatabase() {
 void SqliteDatabase::exec(const char* sql) {
     const int rc = sqlite3_exec(db_, sql, nullptr, nullptr, nullptr);
     if (rc != SQLITE_OK)
-        fail(rc);
+        fail();
 }
 
 std::int64_t SqliteDatabase::lastInsertId() const {
     return sqlite3_last_insert_rowid(db_);
 }
 
-void SqliteDatabase::fail(int code) const {
-    Q_UNUSED(code);
+void SqliteDatabase::fail() const {
     throw FileError(
         QStringLiteral("Index store %1: %2").arg(file_, QString::fromUtf8(sqlite3_errmsg(db_))));
 }
@@ -46,7 +45,7 @@ SqliteStatement::SqliteStatement(SqliteDatabase& db, const char* sql) : db_(db) 
     const int rc =
         sqlite3_prepare_v3(db.handle(), sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr);
     if (rc != SQLITE_OK)
-        db.fail(rc);
+        db.fail();
 }
 
 SqliteStatement::~SqliteStatement() {
@@ -76,7 +75,7 @@ bool SqliteStatement::step() {
     if (rc == SQLITE_DONE)
         return false;
     sqlite3_reset(stmt_);
-    db_.fail(rc);
+    db_.fail();
 }
 
 void SqliteStatement::run() {

@@ -54,7 +54,7 @@ public:
     const QString& file() const { return file_; }
 
     // Throws an Error with SQLite's message for the failed call.
-    [[noreturn]] void fail(int code) const;
+    [[noreturn]] void fail() const;
 
 private:
     QString file_;

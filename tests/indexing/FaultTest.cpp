@@ -86,6 +86,11 @@ TEST(Faults, DaemonFollowsChangesAndEndsQuicklyAndSoundly) {
     sandbox.dir().write("corpus/newdir/inner/deep.txt", "wombat");
     EXPECT_TRUE(waitUntil([&] { return sandbox.matches("Docs", "wombat"); }, 10000));
 
+    // The daemon is the catalog's one writer while it runs.
+    const CommandResult busy = sandbox.admin({"rescan", "Docs"});
+    EXPECT_EQ(busy.exitCode, 1);
+    EXPECT_TRUE(busy.err.contains("being written by another program")) << busy.err.toStdString();
+
     // A catalog added while the daemon runs is indexed at once.
     const QString second = sandbox.dir().mkdir("second");
     sandbox.dir().write("second/x.txt", "kookaburra");

@@ -158,6 +158,15 @@ TEST_F(IndexerTest, RecordsLinksDevicesAndSparseFilesWithoutReadingThrough) {
     EXPECT_EQ(s.unreadable, 0);
 }
 
+TEST_F(IndexerTest, FollowsAScopeThatIsItselfALink) {
+    write("real.txt", "through the link");
+    const QString link = sandbox.dir().filePath("link");
+    ASSERT_EQ(::symlink(scope.toUtf8().constData(), link.toUtf8().constData()), 0);
+    catalog.scopes = {link};
+    EXPECT_EQ(scan().filtered, 1);
+    EXPECT_EQ(sandbox.paths("Docs"), QList<QByteArray>({PathCodec::toBytes(link) + "/real.txt"}));
+}
+
 TEST_F(IndexerTest, CountsAnUnreadableFolderAndKeepsWhatWasKnownBelowIt) {
     write("locked/inside.txt", "secret");
     scan();
