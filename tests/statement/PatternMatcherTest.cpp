@@ -94,7 +94,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(BadPattern{"openClass", "ab[cd", 2}, BadPattern{"openGroup", "|(ab", 4},
                     BadPattern{"closeWithoutGroup", "ab|)", 2},
                     BadPattern{"repeatOfNothing", "|+a", 0}, BadPattern{"badCount", "a|{x|}", 1},
-                    BadPattern{"unknownEscape", "a|q", 1}, BadPattern{"trailingEscape", "a|", 1}),
+                    BadPattern{"unknownEscape", "a|q", 1}, BadPattern{"trailingEscape", "a|", 1},
+                    BadPattern{"reversedRange", "[z-a]*", 0}),
     testing::PrintToStringParamName());
 
 } // namespace

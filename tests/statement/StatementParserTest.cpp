@@ -92,6 +92,8 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"unknownContainsColumn", Select + "CONTAINS(Body, 'x')",
                   "Unknown property 'Body'"},
         ErrorCase{"selectStar", "SELECT * FROM SCOPE()", "SELECT * is not supported"},
+        ErrorCase{"wordAfterSource", "SELECT Path FROM SCOPE() HAVING",
+                  "expected WHERE, ORDER BY or the end of the statement but found 'HAVING'"},
         ErrorCase{"missingFrom", "SELECT Path SCOPE()", "expected FROM but found 'SCOPE'"},
         ErrorCase{"missingScope", "SELECT Path FROM System", "expected '..' and SCOPE"},
         ErrorCase{"textForNumber", Select + "Size > 'big'", "expected a number to compare Size"},
@@ -106,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"notTooDeep", Select + QString("NOT ").repeated(5000) + "Size > 1",
                   "conditions are nested more than 200 deep"},
         ErrorCase{"trailingWords", "SELECT Path FROM SCOPE() ORDER BY Size DESC x",
-                  "expected AND, OR, ORDER BY or the end of the statement but found 'x'"}),
+                  "expected ',' or the end of the statement but found 'x'"}),
     testing::PrintToStringParamName());
 
 } // namespace

@@ -40,10 +40,12 @@ public:
             } while (takeSymbol(u","));
         }
         takeSymbol(u";");
-        if (current().kind != TokenKind::End)
-            fail(statement.orderBy.empty() && !statement.where
-                     ? QStringLiteral("WHERE, ORDER BY or the end of the statement")
-                     : QStringLiteral("AND, OR, ORDER BY or the end of the statement"));
+        if (current().kind != TokenKind::End) {
+            if (!statement.orderBy.empty())
+                fail(QStringLiteral("',' or the end of the statement"));
+            fail(statement.where ? QStringLiteral("AND, OR, ORDER BY or the end of the statement")
+                                 : QStringLiteral("WHERE, ORDER BY or the end of the statement"));
+        }
         return statement;
     }
 

@@ -148,6 +148,10 @@ PatternMatcher::PatternMatcher(const QString& regexPattern, std::optional<AsciiG
                  QRegularExpression::DotMatchesEverythingOption |
                  QRegularExpression::UseUnicodePropertiesOption),
       glob_(std::move(glob)) {
+    // What the translation cannot rule out, such as a reversed range [z-a].
+    if (!regex_.isValid())
+        throw LiteralError{
+            0, QStringLiteral("the pattern is not valid: %1").arg(regex_.errorString())};
     regex_.optimize();
 }
 
