@@ -4,7 +4,10 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include "support/TestEnvironment.h"
+
 int main(int argc, char** argv) {
+    pinTestEnvironment();
     QCoreApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
     ::testing::InitGoogleTest(&argc, argv);

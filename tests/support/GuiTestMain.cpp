@@ -4,9 +4,10 @@
 #include <QLocale>
 #include <gtest/gtest.h>
 
+#include "support/TestEnvironment.h"
+
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    pinTestEnvironment();
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale::c());
     ::testing::InitGoogleTest(&argc, argv);
