@@ -41,11 +41,14 @@ void TessellonApplication::runBatch(const QStringList& arguments) {
     advanced_->ComboBox4.text = QString::number(options_.resultLimit);
     try {
         main_->SearchbtnClick();
+        if (main_->lastRunFailed) {
+            batchFailed_ = true;
+            searchFailure_ = main_->sqlstatement.isEmpty() ? QStringLiteral("No catalog to search.")
+                                                           : main_->Memo1.text;
+        }
     } catch (const std::exception& e) {
         fail(errorMessage(e)); // what the general error report would show
     }
-    if (main_->lastRunFailed)
-        batchFailed_ = true;
     writeReportStep();
     if (options_.quit)
         terminateRequested_ = true;

@@ -34,6 +34,8 @@ public:
     // Whether the batch showed an error or its search executed nothing or
     // failed: the process then ends with status 1.
     bool batchFailed() const { return batchFailed_; }
+    // Why the batch's search executed nothing or failed (empty when it ran).
+    const QString& searchFailure() const { return searchFailure_; }
 
 private:
     void fail(const QString& message);
@@ -56,6 +58,7 @@ private:
     bool startedWithArguments_ = false;
     bool terminateRequested_ = false;
     bool batchFailed_ = false;
+    QString searchFailure_;
 };
 
 } // namespace tessellon

@@ -5,6 +5,8 @@
 #include "indexing/LocalCatalogAdmin.h"
 #include "indexing/ServicePaths.h"
 
+#include <QSysInfo>
+
 namespace tessellon {
 
 LocalAdminServer::LocalAdminServer()
@@ -12,7 +14,8 @@ LocalAdminServer::LocalAdminServer()
                        ServicePaths::daemonLockFile()) {}
 
 LocalAdminServer::LocalAdminServer(CatalogRegistry registry, QString lockFile)
-    : registry_(std::move(registry)), lockFile_(std::move(lockFile)) {}
+    : registry_(std::move(registry)), lockFile_(std::move(lockFile)),
+      machineName_(QSysInfo::machineHostName()) {}
 
 AdminConnectionFactory LocalAdminServer::factory() {
     return [] { return std::make_unique<LocalAdminServer>(); };
@@ -27,8 +30,8 @@ QString LocalAdminServer::MachineName() {
 }
 
 void LocalAdminServer::SetMachineName(const QString& name) {
-    if (name == QLatin1String(".") || name.isEmpty()) {
-        machineName_ = QStringLiteral(".");
+    if (name == QLatin1String(".") || name.isEmpty() || name == QSysInfo::machineHostName()) {
+        machineName_ = name.isEmpty() ? QStringLiteral(".") : name;
         return;
     }
     throw ProviderError(QStringLiteral("The host %1 cannot be reached: remote indexing services "

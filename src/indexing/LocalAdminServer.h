@@ -28,7 +28,9 @@ public:
 private:
     CatalogRegistry registry_;
     QString lockFile_;
-    QString machineName_ = QStringLiteral(".");
+    // A fresh connection names this computer, so that the host step can tell
+    // it from another host ("." also means this computer).
+    QString machineName_;
     QList<CatalogEntry> enumeration_;
     qsizetype position_ = -1;
 };

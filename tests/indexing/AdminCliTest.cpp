@@ -4,6 +4,7 @@
 #include "indexing/LocalAdminServer.h"
 #include "support/QtPrinters.h"
 
+#include <QSysInfo>
 #include <gtest/gtest.h>
 
 using namespace tessellon;
@@ -96,7 +97,7 @@ TEST(LocalAdminServer, ReportsStatesByRegistryAndDaemon) {
     ASSERT_EQ(sandbox.admin({"add", "Two", "--scope", scope}).exitCode, 0);
     ASSERT_EQ(sandbox.admin({"pause", "Two"}).exitCode, 0);
     LocalAdminServer server;
-    EXPECT_EQ(server.MachineName(), ".");
+    EXPECT_EQ(server.MachineName(), QSysInfo::machineHostName());
     EXPECT_FALSE(server.IsRunning());
     ASSERT_TRUE(server.FindFirstCatalog());
     auto one = server.GetCatalog();
@@ -131,6 +132,8 @@ TEST(LocalAdminServer, RefusesOtherHostsAsUnreachable) {
     } catch (const Error& e) {
         EXPECT_TRUE(e.message().contains("faraway cannot be reached")) << e.what();
     }
-    EXPECT_EQ(server.MachineName(), ".");
+    EXPECT_EQ(server.MachineName(), QSysInfo::machineHostName());
     EXPECT_NO_THROW(server.SetMachineName("."));
+    EXPECT_EQ(server.MachineName(), ".");
+    EXPECT_NO_THROW(server.SetMachineName(QSysInfo::machineHostName()));
 }

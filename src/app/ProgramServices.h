@@ -1,0 +1,25 @@
+// What the program searches and administers: the statement provider over the
+// catalogs of the local catalog registry, the local administration, and the
+// registry's catalog names for when the administration is unavailable.
+#pragma once
+
+#include "app/TKorvaneTessellonMain.h"
+#include "indexing/RegistryCatalogResolver.h"
+#include "indexing/statement/IndexQueryProvider.h"
+
+namespace tessellon {
+
+class ProgramServices {
+public:
+    ProgramServices();
+
+    QueryProvider& provider() { return provider_; }
+    static AdminConnectionFactory adminFactory();
+    static CatalogNamesSource registryCatalogNames();
+
+private:
+    RegistryCatalogResolver resolver_;
+    IndexQueryProvider provider_;
+};
+
+} // namespace tessellon
