@@ -1,5 +1,7 @@
 #include "gui/ControlSync.h"
 
+#include "gui/TxpButton.h"
+
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDateEdit>
@@ -78,6 +80,11 @@ void showComboBox(QComboBox& box, const ComboBoxModel& model) {
 
 void showButton(QAbstractButton& button, const ButtonModel& model) {
     button.setText(model.caption);
+    showState(button, model);
+}
+
+void showButton(TxpButton& button, const ButtonModel& model) {
+    button.setCaption(model.caption);
     showState(button, model);
 }
 

@@ -15,9 +15,12 @@ class QWidget;
 
 namespace tessellon {
 
+class TxpButton;
+
 void showState(QWidget& widget, const ControlState& state);
 void showComboBox(QComboBox& box, const ComboBoxModel& model);
 void showButton(QAbstractButton& button, const ButtonModel& model);
+void showButton(TxpButton& button, const ButtonModel& model);
 void showCheckBox(QAbstractButton& box, const CheckBoxModel& model);
 void showMemo(QPlainTextEdit& edit, const MemoModel& model);
 // The date field is usable only while its enable tick is set.

@@ -1,3 +1,4 @@
+#include "gui/TxpButton.h"
 #include "gui/MainWindow.h"
 
 #include "gui/AdvancedDialog.h"

@@ -24,6 +24,7 @@ class AdvancedDialog;
 class QtPlatform;
 class ResultTableModel;
 class SearchTypeDialog;
+class TxpButton;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -71,7 +72,7 @@ private:
     QComboBox* hostcb = nullptr;
     QAbstractButton* Button1 = nullptr;
     QAbstractButton* Button2 = nullptr;
-    QAbstractButton* xpButton2 = nullptr;
+    TxpButton* xpButton2 = nullptr;
     QTableView* ListView1 = nullptr;
     QPlainTextEdit* RichEdit1 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;

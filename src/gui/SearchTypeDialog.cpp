@@ -1,3 +1,4 @@
+#include "gui/TxpButton.h"
 #include "gui/SearchTypeDialog.h"
 
 #include "gui/CaptionWidgets.h"
@@ -30,7 +31,7 @@ SearchTypeDialog::SearchTypeDialog(TKorvaneTessellonAdvancedIXSSO& form, Platfor
     buttons->addStretch(1);
     okbtn = createFlatButton(form_.okbtn.caption, this);
     okbtn->setObjectName(QStringLiteral("okbtn"));
-    connect(okbtn, &QAbstractButton::clicked, this, [this] {
+    connect(okbtn, &TxpButton::clicked, this, [this] {
         ModalResult result = ModalResult::None;
         runGuarded(platform_, [this, &result] { result = form_.okbtnClick(); });
         if (afterOperation)

@@ -13,6 +13,7 @@ class QComboBox;
 namespace tessellon {
 
 class Platform;
+class TxpButton;
 
 class SearchTypeDialog : public QDialog {
     Q_OBJECT
@@ -28,7 +29,7 @@ private:
     TKorvaneTessellonAdvancedIXSSO& form_;
     Platform& platform_;
     QComboBox* searchTypeBox = nullptr;
-    QAbstractButton* okbtn = nullptr;
+    TxpButton* okbtn = nullptr;
 };
 
 } // namespace tessellon

@@ -1,3 +1,4 @@
+#include "gui/TxpButton.h"
 #include "gui/AdvancedDialog.h"
 #include "GuiFixture.h"
 #include "gui/SearchTypeDialog.h"
@@ -180,7 +181,7 @@ TEST_F(AdvancedDialogTest, SearchTypeDialogOkRunsASearchAndCloses) {
     EXPECT_EQ(types.count(), 4);
     EXPECT_EQ(types.currentText(), u"Free Text Search:  All Properties"_qs);
     whenModal<SearchTypeDialog>(
-        [&](SearchTypeDialog&) { click(findIn<QAbstractButton>(&dialog, u"okbtn"_qs)); });
+        [&](SearchTypeDialog&) { QTest::mouseClick(&findIn<TxpButton>(&dialog, u"okbtn"_qs), Qt::LeftButton); });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_EQ(provider.executions.size(), 1);
     EXPECT_EQ(mainWidget<QTableView>(u"ListView1"_qs).model()->rowCount(), 3);

@@ -1,3 +1,4 @@
+#include "gui/TxpButton.h"
 #include "GuiFixture.h"
 #include "gui/ResultTableModel.h"
 #include "support/QtPrinters.h"
@@ -76,7 +77,7 @@ TEST_F(MainWindowTest, OpensWithItsCaptionSizeMenusAndFirstCatalogTicked) {
     EXPECT_EQ(catalogs.headerItem()->text(4), u"Size (Mb)"_qs);
     EXPECT_EQ(mainWidget<QComboBox>(u"hostcb"_qs).currentText(), u"TESTHOST"_qs);
     EXPECT_TRUE(mainWidget<QPlainTextEdit>(u"Memo1"_qs).isReadOnly());
-    EXPECT_TRUE(mainWidget<QAbstractButton>(u"xpButton2"_qs).isHidden());
+    EXPECT_TRUE(mainWidget<TxpButton>(u"xpButton2"_qs).isHidden());
     EXPECT_EQ(resultList().model()->rowCount(), 0);
     EXPECT_EQ(resultList().model()->columnCount(), 6); // Filename ... Write and "#"
 }
