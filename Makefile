@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all bootstrap configure build run test bench format clean
+.PHONY: all bootstrap configure build run test format clean
 
 all: build
 
@@ -23,9 +23,6 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 300
-
-bench: build
-	@bench/run
 
 format:
 	@find src apps tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
