@@ -12,16 +12,6 @@ namespace tessellon::admin {
 
 namespace {
 
-QString stateText(CatalogAdmin& catalog) {
-    if (catalog.IsCatalogRunning())
-        return QStringLiteral("running");
-    if (catalog.IsCatalogPaused())
-        return QStringLiteral("paused");
-    if (catalog.IsCatalogStopped())
-        return QStringLiteral("stopped");
-    return {};
-}
-
 // Tabs and line breaks inside a message would break the line format.
 QString oneLine(QString text) {
     for (QChar& c : text) {
@@ -39,7 +29,7 @@ int listCatalogs(const QStringList& args, QTextStream& out, QTextStream&) {
     LocalAdminServer server;
     for (bool more = server.FindFirstCatalog(); more; more = server.FindNextCatalog()) {
         const std::unique_ptr<CatalogAdmin> catalog = server.GetCatalog();
-        QStringList fields{catalog->CatalogName(), stateText(*catalog)};
+        QStringList fields{catalog->CatalogName(), catalogStateText(*catalog)};
         try {
             const StoreFigures f = static_cast<LocalCatalogAdmin&>(*catalog).figures();
             fields << (f.scanComplete && f.toFilter == 0 ? "yes" : "no")

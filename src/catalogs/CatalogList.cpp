@@ -21,16 +21,6 @@ template <typename Read> QString guarded(Read read) {
     }
 }
 
-QString catalogState(CatalogAdmin& catalog) {
-    if (catalog.IsCatalogRunning())
-        return QStringLiteral("running");
-    if (catalog.IsCatalogPaused())
-        return QStringLiteral("paused");
-    if (catalog.IsCatalogStopped())
-        return QStringLiteral("stopped");
-    return {};
-}
-
 } // namespace
 
 void TKorvaneTessellonMain::RefreshCatalogList() {
@@ -64,7 +54,7 @@ void TKorvaneTessellonMain::AddCatalogItem() {
     const std::unique_ptr<CatalogAdmin> catalog = adminConnection->GetCatalog();
     TickListItem item;
     item.caption = catalog->CatalogName();
-    item.subItems << guarded([&] { return catalogState(*catalog); });
+    item.subItems << guarded([&] { return catalogStateText(*catalog); });
     item.subItems << guarded([&] {
         return catalog->IsUpToDate() ? QStringLiteral("yes") : QStringLiteral("no");
     });

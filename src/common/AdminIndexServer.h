@@ -46,6 +46,18 @@ public:
     virtual std::unique_ptr<CatalogAdmin> GetCatalogByName(const QString& name) = 0;
 };
 
+// The state word of a catalog: "running", "paused", "stopped", or empty
+// when it is none of them (the indexing service does not run).
+inline QString catalogStateText(CatalogAdmin& catalog) {
+    if (catalog.IsCatalogRunning())
+        return QStringLiteral("running");
+    if (catalog.IsCatalogPaused())
+        return QStringLiteral("paused");
+    if (catalog.IsCatalogStopped())
+        return QStringLiteral("stopped");
+    return {};
+}
+
 // Creates a fresh, unbound connection (bound to the component's default
 // machine until a name is set).
 using AdminConnectionFactory = std::function<std::unique_ptr<AdminIndexServer>()>;

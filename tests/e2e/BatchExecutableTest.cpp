@@ -15,23 +15,12 @@ namespace {
 
 class BatchExecutable : public RealCatalog {
 protected:
+    // The program without a display and with its settings in the sandbox.
     CommandResult tessellon(const QStringList& args) {
-        QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(u"XDG_CONFIG_HOME"_qs, sandbox.dir().filePath(u"xdg"_qs));
         env.remove(u"DISPLAY"_qs);
-        p.setProcessEnvironment(env);
-        p.start(ServiceSandbox::binary(u"tessellon"_qs), args);
-        CommandResult r;
-        if (!p.waitForFinished(60000)) {
-            p.kill();
-            p.waitForFinished();
-            return r;
-        }
-        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
+        return ServiceSandbox::run(ServiceSandbox::binary(u"tessellon"_qs), args, env);
     }
     QString path(const QString& name) { return sandbox.dir().filePath(name); }
 };

@@ -33,8 +33,14 @@ QString ServiceSandbox::binary(const QString& name) {
 }
 
 CommandResult ServiceSandbox::admin(const QStringList& args, int timeoutMs) const {
+    return run(binary("tessellon-admin"), args, QProcessEnvironment::systemEnvironment(), timeoutMs);
+}
+
+CommandResult ServiceSandbox::run(const QString& program, const QStringList& args,
+                                  const QProcessEnvironment& environment, int timeoutMs) {
     QProcess p;
-    p.start(binary("tessellon-admin"), args);
+    p.setProcessEnvironment(environment);
+    p.start(program, args);
     CommandResult r;
     if (!p.waitForFinished(timeoutMs)) {
         p.kill();

@@ -6,6 +6,7 @@
 #include "support/TempDir.h"
 
 #include <QByteArray>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -27,6 +28,11 @@ public:
     QString storeFile(const QString& catalog) const;
 
     static QString binary(const QString& name);
+    // Runs one of the built programs and waits for it (killed after the time).
+    static CommandResult run(const QString& program, const QStringList& args,
+                             const QProcessEnvironment& environment =
+                                 QProcessEnvironment::systemEnvironment(),
+                             int timeoutMs = 60000);
     CommandResult admin(const QStringList& args, int timeoutMs = 60000) const;
 
     // Query helpers over a catalog's store.
