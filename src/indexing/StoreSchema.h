@@ -41,7 +41,7 @@
 
 namespace tessellon::StoreSchema {
 
-inline constexpr int SchemaVersion = 2;
+inline constexpr int SchemaVersion = 3;
 
 inline constexpr const char* CreateStatements = R"sql(
 CREATE TABLE IF NOT EXISTS documents (
@@ -71,7 +71,7 @@ CREATE INDEX IF NOT EXISTS documents_filter_state ON documents(filter_state);
 CREATE VIRTUAL TABLE IF NOT EXISTS fulltext USING fts5(
     contents, filename, title, subject, author, keywords, comments,
     tokenize = 'unicode61 remove_diacritics 2',
-    prefix = '2 3',
+    prefix = '3',
     content = ''
 );
 CREATE TABLE IF NOT EXISTS document_text (
