@@ -22,7 +22,7 @@ endfunction()
 # One GoogleTest executable per test folder; widget tests (GUI) get a
 # QApplication and run offscreen.
 function(tessellon_add_test name)
-    cmake_parse_arguments(T "GUI" "" "LIBS" ${ARGN})
+    cmake_parse_arguments(T "GUI;SERIAL" "" "LIBS" ${ARGN})
     tessellon_sources(test_sources ${CMAKE_CURRENT_SOURCE_DIR})
     add_executable(${name} ${test_sources})
     if(T_GUI)
@@ -37,5 +37,11 @@ function(tessellon_add_test name)
     # The test mains pin the environment (time zone, locale, platform,
     # where the programs are): discovered tests cannot carry a list-valued
     # ENVIRONMENT property through gtest_discover_tests.
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    # SERIAL: tests that must not run beside other tests (Qt's file dialogs
+    # in parallel test processes have been seen to stall).
+    if(T_SERIAL)
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES RUN_SERIAL TRUE)
+    else()
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+    endif()
 endfunction()
