@@ -38,7 +38,8 @@ function(tessellon_add_test name)
     # where the programs are): discovered tests cannot carry a list-valued
     # ENVIRONMENT property through gtest_discover_tests.
     # SERIAL: tests that must not run beside other tests (Qt's file dialogs
-    # in parallel test processes have been seen to stall).
+    # in parallel test processes have been seen to stall; the indexing
+    # daemon runs at idle priority).
     if(T_SERIAL)
         gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES RUN_SERIAL TRUE)
     else()

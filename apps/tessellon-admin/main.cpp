@@ -24,9 +24,8 @@ const char* const Usage = R"(usage: tessellon-admin COMMAND [ARGUMENTS]
 
 // Runs a statement over the catalogs of the registry.
 int queryCatalogs(const QStringList& args, QTextStream& out, QTextStream& err) {
-    return runQueryCommand(args, out, err, [] {
-        return std::make_unique<RegistryCatalogResolver>();
-    });
+    return runQueryCommand(args, out, err,
+                           [] { return std::make_unique<RegistryCatalogResolver>(); });
 }
 
 QHash<QString, admin::Command> commands() {

@@ -19,8 +19,12 @@ public:
     bool shellOpen(const QString& target) override;
     bool startDetached(const QString& program, const QStringList& arguments) override;
     std::optional<QString> chooseFolder(const QString&) override { return std::nullopt; }
-    std::optional<QString> chooseOpenFile(const FileDialogRequest&) override { return std::nullopt; }
-    std::optional<QString> chooseSaveFile(const FileDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> chooseOpenFile(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> chooseSaveFile(const FileDialogRequest&) override {
+        return std::nullopt;
+    }
     QString computerName() override;
     SettingsStore& settings() override { return settings_; }
     QDateTime now() override { return QDateTime::currentDateTime(); }

@@ -31,7 +31,8 @@ std::optional<QString> IniSettingsStore::readString(const QString& group, const 
     return settings->value(name).toString();
 }
 
-void IniSettingsStore::writeString(const QString& group, const QString& name, const QString& value) {
+void IniSettingsStore::writeString(const QString& group, const QString& name,
+                                   const QString& value) {
     const auto settings = openSettings(iniPath_);
     settings->beginGroup(group);
     settings->setValue(name, value);

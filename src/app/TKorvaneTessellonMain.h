@@ -50,8 +50,8 @@ public:
     ButtonModel Button1; // "&Search"
     ButtonModel Button2; // "&Advanced ..."
     ResultListModel ListView1;
-    MemoModel Memo1;     // the status memo
-    MemoModel RichEdit1; // the text preview
+    MemoModel Memo1;             // the status memo
+    MemoModel RichEdit1;         // the text preview
     RadioGroupModel RadioGroup1; // hidden preview option
 
     // --- Data access -----------------------------------------------------

@@ -28,8 +28,9 @@ void TKorvaneTessellonMain::RefreshCatalogList() {
     CatalogListView.items.clear();
     CatalogListView.selectedIndex = -1;
     if (adminAvailable) {
-        Memo1.text = adminConnection->IsRunning() ? QStringLiteral("Indexing Service is running")
-                                                  : QStringLiteral("Indexing Service is NOT running");
+        Memo1.text = adminConnection->IsRunning()
+                         ? QStringLiteral("Indexing Service is running")
+                         : QStringLiteral("Indexing Service is NOT running");
         if (adminConnection->FindFirstCatalog()) {
             AddCatalogItem();
             while (adminConnection->FindNextCatalog())
@@ -55,9 +56,8 @@ void TKorvaneTessellonMain::AddCatalogItem() {
     TickListItem item;
     item.caption = catalog->CatalogName();
     item.subItems << guarded([&] { return catalogStateText(*catalog); });
-    item.subItems << guarded([&] {
-        return catalog->IsUpToDate() ? QStringLiteral("yes") : QStringLiteral("no");
-    });
+    item.subItems << guarded(
+        [&] { return catalog->IsUpToDate() ? QStringLiteral("yes") : QStringLiteral("no"); });
     item.subItems << catalog->CatalogLocation();
     item.subItems << guarded([&] { return QString::number(catalog->IndexSize()); });
     item.subItems << guarded([&] { return QString::number(catalog->TotalDocumentCount()); });

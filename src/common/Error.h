@@ -11,8 +11,7 @@ namespace tessellon {
 
 class Error : public std::exception {
 public:
-    explicit Error(QString message)
-        : message_(std::move(message)), utf8_(message_.toStdString()) {}
+    explicit Error(QString message) : message_(std::move(message)), utf8_(message_.toStdString()) {}
 
     const QString& message() const noexcept { return message_; }
     const char* what() const noexcept override { return utf8_.c_str(); }

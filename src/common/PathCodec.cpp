@@ -13,9 +13,8 @@ bool isEscapedByte(QChar c) {
 } // namespace
 
 QString fromBytes(const QByteArray& bytes) {
-    return Utf8::decode(bytes, [](QString& out, unsigned char byte) {
-        out += QChar(char16_t(EscapeBase + byte));
-    });
+    return Utf8::decode(
+        bytes, [](QString& out, unsigned char byte) { out += QChar(char16_t(EscapeBase + byte)); });
 }
 
 QByteArray toBytes(const QString& path) {

@@ -29,8 +29,7 @@ public:
     // Executes the statement synchronously. maxRecords caps the rows after
     // ordering; 0 means no cap. Throws ProviderError with a message on failure.
     virtual std::shared_ptr<const RecordSet> execute(const QString& connectionText,
-                                                     const QString& statement,
-                                                     int maxRecords) = 0;
+                                                     const QString& statement, int maxRecords) = 0;
 };
 
 } // namespace tessellon

@@ -56,10 +56,12 @@ QStringList splitLines(const QString& text) {
 QString readText(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw FileError(QStringLiteral("Cannot open file \"%1\": %2").arg(path, file.errorString()));
+        throw FileError(
+            QStringLiteral("Cannot open file \"%1\": %2").arg(path, file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw FileError(QStringLiteral("Cannot read file \"%1\": %2").arg(path, file.errorString()));
+        throw FileError(
+            QStringLiteral("Cannot read file \"%1\": %2").arg(path, file.errorString()));
     return decode(bytes);
 }
 

@@ -14,6 +14,7 @@ int validSequenceAt(const QByteArray& bytes, qsizetype i);
 
 // Decodes valid UTF-8 as usual and hands every byte that is not part of a
 // valid sequence to `invalidByte`, which appends its stand-in to the text.
-QString decode(const QByteArray& bytes, const std::function<void(QString&, unsigned char)>& invalidByte);
+QString decode(const QByteArray& bytes,
+               const std::function<void(QString&, unsigned char)>& invalidByte);
 
 } // namespace tessellon::Utf8

@@ -96,10 +96,10 @@ private:
         bool operator==(const NullTag&) const = default;
     };
     // The order of the alternatives follows Kind.
-    using Storage = std::variant<std::monostate, NullTag, std::int8_t, std::int16_t,
-                                 std::int32_t, std::int64_t, std::uint8_t, std::uint16_t,
-                                 std::uint32_t, std::uint64_t, float, double, QString, QDateTime,
-                                 Currency, bool, ErrorCode, std::shared_ptr<const VariantArray>>;
+    using Storage = std::variant<std::monostate, NullTag, std::int8_t, std::int16_t, std::int32_t,
+                                 std::int64_t, std::uint8_t, std::uint16_t, std::uint32_t,
+                                 std::uint64_t, float, double, QString, QDateTime, Currency, bool,
+                                 ErrorCode, std::shared_ptr<const VariantArray>>;
     explicit Variant(NullTag t) : value_(t) {}
     Storage value_;
 };

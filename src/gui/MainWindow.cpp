@@ -1,5 +1,5 @@
-#include "gui/TxpButton.h"
 #include "gui/MainWindow.h"
+#include "gui/TxpButton.h"
 
 #include "gui/AdvancedDialog.h"
 #include "gui/CaptionWidgets.h"

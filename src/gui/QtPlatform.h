@@ -3,9 +3,9 @@
 // file icons.
 #pragma once
 
+#include "app/IniSettingsStore.h"
 #include "common/Platform.h"
 #include "gui/FileIconList.h"
-#include "app/IniSettingsStore.h"
 
 #include <functional>
 

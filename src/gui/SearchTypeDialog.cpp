@@ -1,5 +1,5 @@
-#include "gui/TxpButton.h"
 #include "gui/SearchTypeDialog.h"
+#include "gui/TxpButton.h"
 
 #include "gui/CaptionWidgets.h"
 #include "gui/ControlSync.h"

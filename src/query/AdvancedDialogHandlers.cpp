@@ -50,13 +50,11 @@ void TKorvaneTessellonAdvancedSQL::ColumnsListViewChange(TickListModel& list, in
 
 void TKorvaneTessellonAdvancedSQL::CheckBox25Click() {
     const bool normal = !CheckBox25.checked;
-    for (ControlState* control :
-         std::initializer_list<ControlState*>{&ComboBox20, &ComboBox22, &ComboBox23, &ComboBox24,
-                                              &ComboBox3, &deepshallow_cb, &btnBrowse, &ComboBox5,
-                                              &startdatepicker, &enddatepicker, &ComboBox1,
-                                              &ComboBox2, &ColumnsListView, &FileAttributsListView,
-                                              &main_.ComboBox100, &main_.ComboBox103,
-                                              &main_.CatalogListView})
+    for (ControlState* control : std::initializer_list<ControlState*>{
+             &ComboBox20, &ComboBox22, &ComboBox23, &ComboBox24, &ComboBox3, &deepshallow_cb,
+             &btnBrowse, &ComboBox5, &startdatepicker, &enddatepicker, &ComboBox1, &ComboBox2,
+             &ColumnsListView, &FileAttributsListView, &main_.ComboBox100, &main_.ComboBox103,
+             &main_.CatalogListView})
         control->enabled = normal;
     Memo1.enabled = CheckBox25.checked;
     if (CheckBox25.checked)

@@ -83,10 +83,10 @@ void TKorvaneTessellonAdvancedSQL::buildExpertStatement() {
 
     main_.ListView1.columns.clear();
     main_.columnfields = CommaText::read(selectList);
-    const bool hasPath = std::any_of(main_.columnfields.begin(), main_.columnfields.end(),
-                                     [](const QString& name) {
-                                         return name.compare(u"path", Qt::CaseInsensitive) == 0;
-                                     });
+    const bool hasPath =
+        std::any_of(main_.columnfields.begin(), main_.columnfields.end(), [](const QString& name) {
+            return name.compare(u"path", Qt::CaseInsensitive) == 0;
+        });
     if (!hasPath) {
         // Every reader of the results relies on the field named Path.
         main_.columnfields.prepend(QStringLiteral("Path"));
@@ -155,8 +155,8 @@ void TKorvaneTessellonAdvancedSQL::buildNormalStatement() {
     if (catalogs.size() == 1) {
         statement += host + catalogs.front() + QStringLiteral("..") + scope;
     } else {
-        statement += QStringLiteral("(TABLE ") + host + catalogs.front() + QStringLiteral("..") +
-                     scope;
+        statement +=
+            QStringLiteral("(TABLE ") + host + catalogs.front() + QStringLiteral("..") + scope;
         for (qsizetype i = 1; i < catalogs.size(); ++i)
             statement += QStringLiteral("UNION ALL TABLE ") + host + catalogs[i] +
                          QStringLiteral("..") + scope;
@@ -208,8 +208,8 @@ QString TKorvaneTessellonAdvancedSQL::whereCondition() {
     const QString end = formatShortDate(main_.enddatevalue);
     QString dates;
     if (startdatepicker.checked && enddatepicker.checked)
-        dates = QStringLiteral(" (write >= '") + start + QStringLiteral("') AND (write <= '") + end +
-                QStringLiteral("') ");
+        dates = QStringLiteral(" (write >= '") + start + QStringLiteral("') AND (write <= '") +
+                end + QStringLiteral("') ");
     else if (startdatepicker.checked)
         dates = QStringLiteral(" (write >= '") + start + QStringLiteral("') ");
     else if (enddatepicker.checked)

@@ -19,8 +19,9 @@ QString kindName(Variant::Kind kind) {
 }
 
 ConversionError cannotConvert(const Variant& value) {
-    return ConversionError(QStringLiteral("Could not convert variant of type (%1) into type (String)")
-                               .arg(kindName(value.kind())));
+    return ConversionError(
+        QStringLiteral("Could not convert variant of type (%1) into type (String)")
+            .arg(kindName(value.kind())));
 }
 
 // The time format without its time-zone part, which result cells never show.

@@ -16,12 +16,13 @@ QString statusText(const StatusFacts& f) {
     if (!f.allWords.isEmpty())
         text += QStringLiteral("Text Filter: With all of these words: ") + f.allWords + crlf;
     if (!f.anyWords.isEmpty())
-        text += QStringLiteral("Text Filter: With at least one of these words: ") + f.anyWords +
-                crlf;
+        text +=
+            QStringLiteral("Text Filter: With at least one of these words: ") + f.anyWords + crlf;
     if (!f.withoutWords.isEmpty())
         text += QStringLiteral("Text Filter: Without these words: ") + f.withoutWords + crlf;
     if (!f.fileNames.isEmpty())
-        text += QStringLiteral("Filter: Find this filename(s) or file type(s)") + f.fileNames + crlf;
+        text +=
+            QStringLiteral("Filter: Find this filename(s) or file type(s)") + f.fileNames + crlf;
     if (f.ignore != IgnoreNothingMarker)
         text += QStringLiteral("Filter: Ignore this filename(s), file type(s) ") + f.ignore + crlf;
     if (f.folders != AllFoldersMarker)

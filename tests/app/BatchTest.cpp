@@ -37,7 +37,8 @@ TEST_F(Batch, QueryFileLimitReportAndQuit) {
     EXPECT_FALSE(app.batchFailed());
     EXPECT_TRUE(platform.messages.isEmpty());
     ASSERT_EQ(provider.executions.size(), 1);
-    EXPECT_EQ(provider.executions[0].statement, u"SELECT Path, Filename\r\nFROM System..SCOPE()"_qs);
+    EXPECT_EQ(provider.executions[0].statement,
+              u"SELECT Path, Filename\r\nFROM System..SCOPE()"_qs);
     EXPECT_EQ(provider.executions[0].maxRecords, 10);
     const QStringList lines = TextFile::readLines(report);
     // The expert statement keeps its line break, so the query takes two lines.
@@ -81,12 +82,14 @@ TEST_P(BatchFailure, ShowsTheMessageFailsAndWritesNoReport) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, BatchFailure,
-    ::testing::Values(
-        FailureCase{"missing_query_file",
-                    [](const TempDir& d) { return QStringList{u"/S"_qs + d.filePath(u"no.SQL"_qs)}; },
-                    u"Error opening file: "_qs + u"%DIR%/no.SQL"_qs},
-        FailureCase{"limit_not_a_number", [](const TempDir&) { return QStringList{u"/Nabc"_qs}; },
-                    u"Error: abc not a number."_qs}),
+    ::testing::Values(FailureCase{"missing_query_file",
+                                  [](const TempDir& d) {
+                                      return QStringList{u"/S"_qs + d.filePath(u"no.SQL"_qs)};
+                                  },
+                                  u"Error opening file: "_qs + u"%DIR%/no.SQL"_qs},
+                      FailureCase{"limit_not_a_number",
+                                  [](const TempDir&) { return QStringList{u"/Nabc"_qs}; },
+                                  u"Error: abc not a number."_qs}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Batch, UnwritableReportIsAnError) {

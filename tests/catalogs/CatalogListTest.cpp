@@ -30,7 +30,7 @@ TEST_F(CatalogList, RowsCarryStateAndFigures) {
     const auto& rows = main->CatalogListView.items;
     ASSERT_EQ(rows.size(), 3);
     EXPECT_EQ(rows[0].subItems, (QStringList{u"running"_qs, u"yes"_qs, u"/var/catalogs"_qs, u"3"_qs,
-                                              u"120"_qs, u"0"_qs, u"5"_qs}));
+                                             u"120"_qs, u"0"_qs, u"5"_qs}));
     EXPECT_EQ(rows[1].subItems[0], u"stopped"_qs);
     EXPECT_EQ(rows[2].subItems[0], u""_qs);
     EXPECT_EQ(main->Memo1.text, u"Indexing Service is running"_qs);
@@ -109,8 +109,9 @@ TEST(CatalogListWithoutAdministration, OneColumnAndNamesFromTheRegistry) {
     FakeQueryProvider provider;
     auto world = std::make_shared<FakeAdminWorld>();
     world->unavailable = true;
-    TKorvaneTessellonMain main(platform, provider, fakeAdminFactory(world),
-                               [] { return QStringList{u"System"_qs, u"Archive"_qs}; });
+    TKorvaneTessellonMain main(platform, provider, fakeAdminFactory(world), [] {
+        return QStringList{u"System"_qs, u"Archive"_qs};
+    });
     TKorvaneTessellonAdvancedSQL dialog(main);
     main.setAdvancedDialog(&dialog);
     main.CatalogRefreshClick();

@@ -47,8 +47,9 @@ TEST_F(HostStep, UnreachableHostStopsTheRunWithTheExactTexts) {
     main->SearchbtnClick();
     EXPECT_TRUE(main->hostunreachable);
     EXPECT_EQ(main->Memo1.text, u"Error: Remote host NOWHERE is unreachable."_qs);
-    EXPECT_EQ(platform.messages,
-              QStringList{u"Can't connect to remote host NOWHERE\r\nThe RPC server is unavailable."_qs});
+    EXPECT_EQ(
+        platform.messages,
+        QStringList{u"Can't connect to remote host NOWHERE\r\nThe RPC server is unavailable."_qs});
     EXPECT_TRUE(provider.executions.isEmpty());
     EXPECT_TRUE(main->CatalogListView.items.isEmpty());
     EXPECT_FALSE(platform.busy);

@@ -1,6 +1,6 @@
+#include "common/TextFile.h"
 #include "common/Error.h"
 #include "common/PathCodec.h"
-#include "common/TextFile.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
@@ -26,13 +26,15 @@ TEST_P(TextFileDecode, Decodes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TextFileDecode,
-    ::testing::Values(
-        DecodeCase{"utf8", QByteArray("Gr\xC3\xBC\xC3\x9F" "e"), u"Grüße"_qs},
-        DecodeCase{"utf8_bom", QByteArray("\xEF\xBB\xBFok"), u"ok"_qs},
-        DecodeCase{"utf16le_bom", QByteArray("\xFF\xFEh\0i\0", 6), u"hi"_qs},
-        DecodeCase{"utf16be_bom", QByteArray("\xFE\xFF\0h\0i", 6), u"hi"_qs},
-        DecodeCase{"windows1252_bytes", QByteArray("caf\xE9 \x80"), u"café €"_qs},
-        DecodeCase{"mixed", QByteArray("\xC3\xA9 and \xE9"), u"é and é"_qs}),
+    ::testing::Values(DecodeCase{"utf8",
+                                 QByteArray("Gr\xC3\xBC\xC3\x9F"
+                                            "e"),
+                                 u"Grüße"_qs},
+                      DecodeCase{"utf8_bom", QByteArray("\xEF\xBB\xBFok"), u"ok"_qs},
+                      DecodeCase{"utf16le_bom", QByteArray("\xFF\xFEh\0i\0", 6), u"hi"_qs},
+                      DecodeCase{"utf16be_bom", QByteArray("\xFE\xFF\0h\0i", 6), u"hi"_qs},
+                      DecodeCase{"windows1252_bytes", QByteArray("caf\xE9 \x80"), u"café €"_qs},
+                      DecodeCase{"mixed", QByteArray("\xC3\xA9 and \xE9"), u"é and é"_qs}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextFile, SplitsAtEveryKindOfLineBreak) {
@@ -45,7 +47,8 @@ TEST(TextFile, WritesUtf8WithCrLfAndReadsBack) {
     TempDir dir;
     const QString path = dir.filePath(u"out.txt"_qs);
     TextFile::writeLines(path, {u"Grüße"_qs, u""_qs, u"end"_qs});
-    EXPECT_EQ(dir.read(u"out.txt"_qs), QByteArray("Gr\xC3\xBC\xC3\x9F" "e\r\n\r\nend\r\n"));
+    EXPECT_EQ(dir.read(u"out.txt"_qs), QByteArray("Gr\xC3\xBC\xC3\x9F"
+                                                  "e\r\n\r\nend\r\n"));
     EXPECT_EQ(TextFile::readLines(path), (QStringList{u"Grüße"_qs, u""_qs, u"end"_qs}));
 }
 

@@ -87,21 +87,24 @@ TEST_P(BatchExecutableFailure, FailsWithTheMessageAndNoReport) {
     EXPECT_FALSE(QFile::exists(report));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BatchExecutableFailure,
-    ::testing::Values(
-        FailureCase{"missing_query_file", {u"/S%D/none.SQL"_qs}, u"Error opening file: %D/none.SQL"_qs},
-        FailureCase{"limit_not_a_number", {u"/Nabc"_qs}, u"Error: abc not a number."_qs},
-        FailureCase{"statement_the_provider_refuses",
-                    {u"/S%D/bad.SQL"_qs},
-                    u"Unknown property 'Colour'"_qs}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, BatchExecutableFailure,
+                         ::testing::Values(FailureCase{"missing_query_file",
+                                                       {u"/S%D/none.SQL"_qs},
+                                                       u"Error opening file: %D/none.SQL"_qs},
+                                           FailureCase{"limit_not_a_number",
+                                                       {u"/Nabc"_qs},
+                                                       u"Error: abc not a number."_qs},
+                                           FailureCase{"statement_the_provider_refuses",
+                                                       {u"/S%D/bad.SQL"_qs},
+                                                       u"Unknown property 'Colour'"_qs}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BatchExecutable, UnwritableReportIsReported) {
     const QString report = path(u"missing/folder/r.txt"_qs);
     const CommandResult r = tessellon({u"/F"_qs + report, u"/Q"_qs});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.contains(u"Tessellon: Error saving file: "_qs + report)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(u"Tessellon: Error saving file: "_qs + report))
+        << r.err.toStdString();
 }
 
 TEST_F(BatchExecutable, HelpAndVersion) {

@@ -15,8 +15,9 @@ protected:
                             "<html><head><title>Quarter</title></head>"
                             "<body>quarterly report with an invoice</body></html>");
         sandbox.dir().write(QStringLiteral("docs/notes.txt"), "nothing to see\n");
-        EXPECT_EQ(sandbox.admin({QStringLiteral("add"), QStringLiteral("System"),
-                                 QStringLiteral("--scope"), docs})
+        EXPECT_EQ(sandbox
+                      .admin({QStringLiteral("add"), QStringLiteral("System"),
+                              QStringLiteral("--scope"), docs})
                       .exitCode,
                   0);
         EXPECT_EQ(sandbox.admin({QStringLiteral("rescan"), QStringLiteral("System")}).exitCode, 0);

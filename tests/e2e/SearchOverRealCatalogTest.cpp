@@ -57,7 +57,7 @@ TEST_F(SearchOverRealCatalog, CatalogListShowsTheRegisteredCatalog) {
     const TickListItem& row = main->CatalogListView.items[0];
     EXPECT_EQ(row.caption, u"System"_qs);
     EXPECT_TRUE(row.checked);
-    EXPECT_EQ(row.subItems[0], u""_qs); // the daemon does not run
+    EXPECT_EQ(row.subItems[0], u""_qs);  // the daemon does not run
     EXPECT_EQ(row.subItems[4], u"4"_qs); // three files and a folder
 }
 

@@ -1,7 +1,7 @@
+#include "files/ConfigText.h"
 #include "common/CommaText.h"
 #include "common/Error.h"
 #include "common/TextFile.h"
-#include "files/ConfigText.h"
 #include "files/QueryFiles.h"
 #include "search/StatusText.h"
 #include "support/FormsFixture.h"
@@ -30,7 +30,7 @@ protected:
         dialog->ComboBox1 = box(u"10K"_qs, {u"10K"_qs});
         dialog->ComboBox2 = box(u"2M"_qs, {u"100"_qs, u"1000"_qs});
         dialog->ComboBox4 = box(u"500"_qs, {u"500"_qs, u"0"_qs, u"-5"_qs, u"lots"_qs});
-        dialog->ColumnsListView.items[1].checked = true;  // Directory
+        dialog->ColumnsListView.items[1].checked = true;   // Directory
         dialog->ColumnsListView.items[10].checked = false; // Path
         dialog->deepshallow_cb.checked = false;
         dialog->startdatepicker = {{}, QDateTime(QDate(2014, 1, 1), QTime(8, 0)), true};

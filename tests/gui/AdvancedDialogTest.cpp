@@ -1,7 +1,7 @@
-#include "gui/TxpButton.h"
 #include "gui/AdvancedDialog.h"
 #include "GuiFixture.h"
 #include "gui/SearchTypeDialog.h"
+#include "gui/TxpButton.h"
 #include "support/QtPrinters.h"
 
 #include <QCheckBox>
@@ -180,8 +180,9 @@ TEST_F(AdvancedDialogTest, SearchTypeDialogOkRunsASearchAndCloses) {
     auto& types = findIn<QComboBox>(&dialog, u"searchTypeBox"_qs);
     EXPECT_EQ(types.count(), 4);
     EXPECT_EQ(types.currentText(), u"Free Text Search:  All Properties"_qs);
-    whenModal<SearchTypeDialog>(
-        [&](SearchTypeDialog&) { QTest::mouseClick(&findIn<TxpButton>(&dialog, u"okbtn"_qs), Qt::LeftButton); });
+    whenModal<SearchTypeDialog>([&](SearchTypeDialog&) {
+        QTest::mouseClick(&findIn<TxpButton>(&dialog, u"okbtn"_qs), Qt::LeftButton);
+    });
     EXPECT_EQ(dialog.exec(), QDialog::Accepted);
     EXPECT_EQ(provider.executions.size(), 1);
     EXPECT_EQ(mainWidget<QTableView>(u"ListView1"_qs).model()->rowCount(), 3);

@@ -1,6 +1,6 @@
-#include "gui/TxpButton.h"
 #include "GuiFixture.h"
 #include "gui/ResultTableModel.h"
+#include "gui/TxpButton.h"
 #include "support/QtPrinters.h"
 
 #include <QHeaderView>

@@ -1,9 +1,9 @@
 // The Qt platform's own conversions: dialog filters, dialog set-up, the
 // settings file and the file icon list.
 #include "gui/QtPlatform.h"
+#include "app/IniSettingsStore.h"
 #include "gui/FileDialogFilter.h"
 #include "gui/FileIconList.h"
-#include "app/IniSettingsStore.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 

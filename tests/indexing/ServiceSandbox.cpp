@@ -33,7 +33,8 @@ QString ServiceSandbox::binary(const QString& name) {
 }
 
 CommandResult ServiceSandbox::admin(const QStringList& args, int timeoutMs) const {
-    return run(binary("tessellon-admin"), args, QProcessEnvironment::systemEnvironment(), timeoutMs);
+    return run(binary("tessellon-admin"), args, QProcessEnvironment::systemEnvironment(),
+               timeoutMs);
 }
 
 CommandResult ServiceSandbox::run(const QString& program, const QStringList& args,

@@ -29,10 +29,10 @@ public:
 
     static QString binary(const QString& name);
     // Runs one of the built programs and waits for it (killed after the time).
-    static CommandResult run(const QString& program, const QStringList& args,
-                             const QProcessEnvironment& environment =
-                                 QProcessEnvironment::systemEnvironment(),
-                             int timeoutMs = 60000);
+    static CommandResult
+    run(const QString& program, const QStringList& args,
+        const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+        int timeoutMs = 60000);
     CommandResult admin(const QStringList& args, int timeoutMs = 60000) const;
 
     // Query helpers over a catalog's store.

@@ -1,5 +1,5 @@
-#include "common/Error.h"
 #include "query/SizeRules.h"
+#include "common/Error.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -10,9 +10,12 @@ namespace {
 
 TEST(ParseSizeValue, AppliesDecimalSuffixes) {
     const std::pair<QString, QString> cases[] = {
-        {u"10K"_qs, u"10000"_qs},     {u"2M"_qs, u"2000000"_qs},
-        {u"3000M"_qs, u"3000000000"_qs}, {u"5G"_qs, u"5000000000"_qs},
-        {u"1500"_qs, u"1500"_qs},     {u""_qs, u""_qs},
+        {u"10K"_qs, u"10000"_qs},
+        {u"2M"_qs, u"2000000"_qs},
+        {u"3000M"_qs, u"3000000000"_qs},
+        {u"5G"_qs, u"5000000000"_qs},
+        {u"1500"_qs, u"1500"_qs},
+        {u""_qs, u""_qs},
         {u"2147483647K"_qs, u"2147483647000"_qs},
     };
     for (const auto& [text, bytes] : cases)
@@ -40,9 +43,8 @@ TEST(SizeKeys, KeyFilterAcceptsDigitsSuffixesAndControls) {
 
 TEST(SizeKeys, CleanupAfterKeyRelease) {
     const std::pair<QString, QString> cases[] = {
-        {u"0"_qs, u""_qs},      {u"12k"_qs, u"12K"_qs}, {u"012"_qs, u"12"_qs},
-        {u"1K2"_qs, u"12"_qs},  {u"5X"_qs, u"5"_qs},    {u"K"_qs, u""_qs},
-        {u"100"_qs, u"100"_qs}, {u""_qs, u""_qs},
+        {u"0"_qs, u""_qs},   {u"12k"_qs, u"12K"_qs}, {u"012"_qs, u"12"_qs},  {u"1K2"_qs, u"12"_qs},
+        {u"5X"_qs, u"5"_qs}, {u"K"_qs, u""_qs},      {u"100"_qs, u"100"_qs}, {u""_qs, u""_qs},
     };
     for (const auto& [typed, kept] : cases) {
         ComboBoxModel box;

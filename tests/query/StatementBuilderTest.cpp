@@ -37,98 +37,122 @@ TEST_P(StatementBuilder, WritesTheStatementExactly) {
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, StatementBuilder,
     ::testing::Values(
-        BuildCase{"all_words",
-                  [](auto& m, auto&, auto&) { m.ComboBox100.text = u"document"_qs; },
-                  Select + u"System..SCOPE()  WHERE CONTAINS(All, 'document')  ORDER BY Filename ASC "_qs},
-        BuildCase{"phrase_among_words",
-                  [](auto& m, auto&, auto&) { m.ComboBox100.text = u"annual \"sales report\" 2014"_qs; },
-                  Select + u"System..SCOPE()  WHERE CONTAINS(All, 'annual AND \"sales report\" AND 2014')  ORDER BY Filename ASC "_qs},
-        BuildCase{"any_words",
-                  [](auto&, auto& d, auto&) { d.ComboBox22.text = u"budget forecast"_qs; },
-                  Select + u"System..SCOPE()  WHERE  FREETEXT(Contents,'\"budget forecast\"') ORDER BY Filename ASC "_qs},
-        BuildCase{"file_patterns",
-                  [](auto& m, auto&, auto&) { m.ComboBox103.text = u"*.doc budget.xls"_qs; },
-                  Select + u"System..SCOPE()  WHERE ( MATCHES(Filename, '*.doc') OR  MATCHES(Filename, 'budget.xls')) ORDER BY Filename ASC "_qs},
-        BuildCase{"one_file_pattern",
-                  [](auto& m, auto&, auto&) { m.ComboBox103.text = u"*.doc"_qs; },
-                  Select + u"System..SCOPE()  WHERE  MATCHES(Filename, '*.doc') ORDER BY Filename ASC "_qs},
-        BuildCase{"without_word",
-                  [](auto&, auto& d, auto&) { d.ComboBox23.text = u"obsolete"_qs; },
-                  Select + u"System..SCOPE()  WHERE  Size >=0 AND NOT CONTAINS(All, 'obsolete')  ORDER BY Filename ASC "_qs},
-        BuildCase{"without_several_words",
-                  [](auto&, auto& d, auto&) { d.ComboBox23.text = u"obsolete \"old draft\""_qs; },
-                  Select + u"System..SCOPE()  WHERE  Size >=0 AND NOT CONTAINS(All, 'obsolete OR \"old draft\"')  ORDER BY Filename ASC "_qs},
-        BuildCase{"ignore_pattern",
-                  [](auto&, auto& d, auto&) { d.ComboBox5.text = u"*.tmp"_qs; },
-                  Select + u"System..SCOPE()  WHERE  Size >=0 AND NOT MATCHES(Filename, '*.tmp') ORDER BY Filename ASC "_qs},
-        BuildCase{"shallow_folders",
-                  [](auto& m, auto& d, auto&) {
-                      d.ComboBox3.text = u"/home/u/Docs,/home/u/My Files"_qs;
-                      d.deepshallow_cb.checked = false;
-                      m.ComboBox100.text = u"invoice"_qs;
-                  },
-                  Select + u"System..SCOPE(' SHALLOW TRAVERSAL OF (\"/home/u/Docs\", \"/home/u/My Files\") ')  WHERE CONTAINS(All, 'invoice')  ORDER BY Filename ASC "_qs},
-        BuildCase{"quoted_deep_folder",
-                  [](auto& m, auto& d, auto&) {
-                      d.ComboBox3.text = u"\"/home/u/Docs\""_qs;
-                      m.ComboBox100.text = u"invoice"_qs;
-                  },
-                  Select + u"System..SCOPE(' \"/home/u/Docs\" ')  WHERE CONTAINS(All, 'invoice')  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "all_words", [](auto& m, auto&, auto&) { m.ComboBox100.text = u"document"_qs; },
+            Select +
+                u"System..SCOPE()  WHERE CONTAINS(All, 'document')  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "phrase_among_words",
+            [](auto& m, auto&, auto&) { m.ComboBox100.text = u"annual \"sales report\" 2014"_qs; },
+            Select +
+                u"System..SCOPE()  WHERE CONTAINS(All, 'annual AND \"sales report\" AND 2014')  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "any_words", [](auto&, auto& d, auto&) { d.ComboBox22.text = u"budget forecast"_qs; },
+            Select +
+                u"System..SCOPE()  WHERE  FREETEXT(Contents,'\"budget forecast\"') ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "file_patterns",
+            [](auto& m, auto&, auto&) { m.ComboBox103.text = u"*.doc budget.xls"_qs; },
+            Select +
+                u"System..SCOPE()  WHERE ( MATCHES(Filename, '*.doc') OR  MATCHES(Filename, 'budget.xls')) ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "one_file_pattern", [](auto& m, auto&, auto&) { m.ComboBox103.text = u"*.doc"_qs; },
+            Select +
+                u"System..SCOPE()  WHERE  MATCHES(Filename, '*.doc') ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "without_word", [](auto&, auto& d, auto&) { d.ComboBox23.text = u"obsolete"_qs; },
+            Select +
+                u"System..SCOPE()  WHERE  Size >=0 AND NOT CONTAINS(All, 'obsolete')  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "without_several_words",
+            [](auto&, auto& d, auto&) { d.ComboBox23.text = u"obsolete \"old draft\""_qs; },
+            Select +
+                u"System..SCOPE()  WHERE  Size >=0 AND NOT CONTAINS(All, 'obsolete OR \"old draft\"')  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "ignore_pattern", [](auto&, auto& d, auto&) { d.ComboBox5.text = u"*.tmp"_qs; },
+            Select +
+                u"System..SCOPE()  WHERE  Size >=0 AND NOT MATCHES(Filename, '*.tmp') ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "shallow_folders",
+            [](auto& m, auto& d, auto&) {
+                d.ComboBox3.text = u"/home/u/Docs,/home/u/My Files"_qs;
+                d.deepshallow_cb.checked = false;
+                m.ComboBox100.text = u"invoice"_qs;
+            },
+            Select +
+                u"System..SCOPE(' SHALLOW TRAVERSAL OF (\"/home/u/Docs\", \"/home/u/My Files\") ')  WHERE CONTAINS(All, 'invoice')  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "quoted_deep_folder",
+            [](auto& m, auto& d, auto&) {
+                d.ComboBox3.text = u"\"/home/u/Docs\""_qs;
+                m.ComboBox100.text = u"invoice"_qs;
+            },
+            Select +
+                u"System..SCOPE(' \"/home/u/Docs\" ')  WHERE CONTAINS(All, 'invoice')  ORDER BY Filename ASC "_qs},
         BuildCase{"marker_in_other_case_is_a_folder",
                   [](auto&, auto& d, auto&) {
                       d.ComboBox3.items.clear(); // else the stored entry's case wins
                       d.ComboBox3.text = u"<all folders>"_qs;
                   },
                   Select + u"System..SCOPE(' \"<all folders>\" ')  ORDER BY Filename ASC "_qs},
-        BuildCase{"empty_folder_text",
-                  [](auto&, auto& d, auto&) { d.ComboBox3.text = u""_qs; },
+        BuildCase{"empty_folder_text", [](auto&, auto& d, auto&) { d.ComboBox3.text = u""_qs; },
                   Select + u"System..SCOPE()  ORDER BY Filename ASC "_qs},
-        BuildCase{"date_range",
-                  [](auto& m, auto& d, auto&) {
-                      m.ComboBox100.text = u"x"_qs;
-                      d.startdatepicker = {{}, QDateTime(QDate(2014, 1, 1), QTime(9, 0)), true};
-                      d.enddatepicker = {{}, QDateTime(QDate(2014, 8, 15), QTime(23, 0)), true};
-                  },
-                  Select + u"System..SCOPE()  WHERE CONTAINS(All, 'x')  AND (write >= '2014-01-01') AND (write <= '2014-08-15')  ORDER BY Filename ASC "_qs},
-        BuildCase{"only_end_date",
-                  [](auto&, auto& d, auto&) {
-                      d.enddatepicker = {{}, QDateTime(QDate(2014, 8, 15), QTime(23, 0)), true};
-                  },
-                  Select + u"System..SCOPE()  WHERE  (write <= '2014-08-15')  ORDER BY Filename ASC "_qs},
-        BuildCase{"size_range",
-                  [](auto&, auto& d, auto&) {
-                      d.ComboBox1.text = u"10K"_qs;
-                      d.ComboBox2.text = u"2M"_qs;
-                  },
-                  Select + u"System..SCOPE()  WHERE  (size >= 10000) AND (size <= 2000000)  ORDER BY Filename ASC "_qs},
-        BuildCase{"attributes",
-                  [](auto&, auto& d, auto&) {
-                      untick(d.FileAttributsListView, u"Hidden"_qs);
-                      untick(d.FileAttributsListView, u"System"_qs);
-                  },
-                  Select + u"System..SCOPE()  WHERE  ATTRIB = ARRAY[0x00005EF1]  ORDER BY Filename ASC "_qs},
-        BuildCase{"no_attribute_ticked",
-                  [](auto&, auto& d, auto&) {
-                      for (auto& item : d.FileAttributsListView.items)
-                          item.checked = false;
-                  },
-                  Select + u"System..SCOPE()  WHERE  ATTRIB = ARRAY[0x00000000]  ORDER BY Filename ASC "_qs},
-        BuildCase{"two_catalogs_remote_host",
-                  [](auto& m, auto&, auto& w) {
-                      w.catalogs.append(FakeCatalog{u"Web"_qs});
-                      m.catalognames = {u"System"_qs, u"Web"_qs};
-                      m.hostcb.text = u"SERVER2"_qs;
-                      m.ComboBox100.text = u"report"_qs;
-                  },
-                  Select + u"(TABLE SERVER2.System..SCOPE() UNION ALL TABLE SERVER2.Web..SCOPE() ) WHERE CONTAINS(All, 'report')  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "date_range",
+            [](auto& m, auto& d, auto&) {
+                m.ComboBox100.text = u"x"_qs;
+                d.startdatepicker = {{}, QDateTime(QDate(2014, 1, 1), QTime(9, 0)), true};
+                d.enddatepicker = {{}, QDateTime(QDate(2014, 8, 15), QTime(23, 0)), true};
+            },
+            Select +
+                u"System..SCOPE()  WHERE CONTAINS(All, 'x')  AND (write >= '2014-01-01') AND (write <= '2014-08-15')  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "only_end_date",
+            [](auto&, auto& d, auto&) {
+                d.enddatepicker = {{}, QDateTime(QDate(2014, 8, 15), QTime(23, 0)), true};
+            },
+            Select + u"System..SCOPE()  WHERE  (write <= '2014-08-15')  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "size_range",
+            [](auto&, auto& d, auto&) {
+                d.ComboBox1.text = u"10K"_qs;
+                d.ComboBox2.text = u"2M"_qs;
+            },
+            Select +
+                u"System..SCOPE()  WHERE  (size >= 10000) AND (size <= 2000000)  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "attributes",
+            [](auto&, auto& d, auto&) {
+                untick(d.FileAttributsListView, u"Hidden"_qs);
+                untick(d.FileAttributsListView, u"System"_qs);
+            },
+            Select +
+                u"System..SCOPE()  WHERE  ATTRIB = ARRAY[0x00005EF1]  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "no_attribute_ticked",
+            [](auto&, auto& d, auto&) {
+                for (auto& item : d.FileAttributsListView.items)
+                    item.checked = false;
+            },
+            Select +
+                u"System..SCOPE()  WHERE  ATTRIB = ARRAY[0x00000000]  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "two_catalogs_remote_host",
+            [](auto& m, auto&, auto& w) {
+                w.catalogs.append(FakeCatalog{u"Web"_qs});
+                m.catalognames = {u"System"_qs, u"Web"_qs};
+                m.hostcb.text = u"SERVER2"_qs;
+                m.ComboBox100.text = u"report"_qs;
+            },
+            Select +
+                u"(TABLE SERVER2.System..SCOPE() UNION ALL TABLE SERVER2.Web..SCOPE() ) WHERE CONTAINS(All, 'report')  ORDER BY Filename ASC "_qs},
         BuildCase{"local_name_in_other_case_is_remote",
                   [](auto& m, auto&, auto&) {
                       m.hostcb.items.clear(); // else the stored entry's case wins
                       m.hostcb.text = u"testhost"_qs;
                   },
                   Select + u"testhost.System..SCOPE()  ORDER BY Filename ASC "_qs},
-        BuildCase{"no_criteria",
-                  [](auto&, auto&, auto&) {},
+        BuildCase{"no_criteria", [](auto&, auto&, auto&) {},
                   Select + u"System..SCOPE()  ORDER BY Filename ASC "_qs},
         BuildCase{"sorted_descending_by_size",
                   [](auto& m, auto&, auto&) {
@@ -136,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
                       m.sortmarker = u" [d]"_qs;
                       m.sortcolumn = u"Size"_qs;
                   },
-                  Select + u"System..SCOPE()  WHERE CONTAINS(All, 'report')  ORDER BY Size DESC "_qs},
+                  Select +
+                      u"System..SCOPE()  WHERE CONTAINS(All, 'report')  ORDER BY Size DESC "_qs},
         BuildCase{"path_unticked_still_selected_once",
                   [](auto&, auto& d, auto&) { untick(d.ColumnsListView, u"Path"_qs); },
                   Select + u"System..SCOPE()  ORDER BY Filename ASC "_qs}),
@@ -174,7 +199,8 @@ TEST_F(StatementBuilderRules, ColumnsFollowTheTicksWithARowNumberColumn) {
 
 TEST_F(StatementBuilderRules, ExpertTextGetsPathAndItsColumns) {
     dialog->CheckBox25.checked = true;
-    dialog->Memo1.text = u"SELECT Filename, Size FROM System..SCOPE() WHERE CONTAINS(Contents, 'x')"_qs;
+    dialog->Memo1.text =
+        u"SELECT Filename, Size FROM System..SCOPE() WHERE CONTAINS(Contents, 'x')"_qs;
     dialog->ResearchSQL();
     EXPECT_EQ(main->sqlstatement,
               u"SELECT Path, Filename, Size FROM System..SCOPE() WHERE CONTAINS(Contents, 'x')"_qs);

@@ -1,5 +1,5 @@
-#include "common/Error.h"
 #include "search/CellFormatting.h"
+#include "common/Error.h"
 #include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
@@ -33,9 +33,9 @@ TEST(CellFormatting, ArrayTexts) {
     EXPECT_EQ(VariantArrayToText(mixed, std::nullopt, QChar(u'\r'), c), u"[1,#NULL,#EMPTY]"_qs);
     EXPECT_EQ(VariantArrayToText(Variant(VariantArray::vector({})), std::nullopt, QChar(u'\r'), c),
               u"[]"_qs);
-    EXPECT_EQ(VariantArrayToText(Variant(VariantArray::vector({Variant(u"red"_qs),
-                                                               Variant(u"green"_qs)})),
-                                 std::nullopt, QChar(u'\r'), QLocale(QLocale::German)),
+    EXPECT_EQ(VariantArrayToText(
+                  Variant(VariantArray::vector({Variant(u"red"_qs), Variant(u"green"_qs)})),
+                  std::nullopt, QChar(u'\r'), QLocale(QLocale::German)),
               u"[red;green]"_qs);
 
     VariantArray square({{0, 1}, {0, 1}});

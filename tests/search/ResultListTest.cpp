@@ -95,7 +95,8 @@ TEST_F(ResultList, ReportHeaderColumnsRuleAndRows) {
     EXPECT_EQ(lines[12], QString(56, u'-'));
     EXPECT_TRUE(lines[13].startsWith(u"a.txt,10,"_qs));
     EXPECT_TRUE(lines[13].endsWith(u",[x,y],/d/a.txt,1"_qs));
-    EXPECT_EQ(lines[14], u"Could not convert variant of type (Null) into type (String),,,[],/d/b.txt,2"_qs);
+    EXPECT_EQ(lines[14],
+              u"Could not convert variant of type (Null) into type (String),,,[],/d/b.txt,2"_qs);
 }
 
 TEST_F(ResultList, ReportOfZeroHitsEndsWithTheRule) {

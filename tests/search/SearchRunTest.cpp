@@ -66,10 +66,9 @@ TEST_F(SearchRun, ExpertRunShowsTheNoticeAfterAnEmptyLine) {
     dialog->CheckBox25.checked = true;
     dialog->Memo1.text = u"SELECT Filename FROM\r\nSystem..SCOPE()"_qs;
     main->SearchbtnClick();
-    EXPECT_EQ(main->Memo1.text,
-              u"2  doc(s) found. Results Limit: 2000, Host: TESTHOST Catalog(s): "
-              "'\"FROM\r\nSystem\"'\r\n\r\n"_qs +
-                  ExpertNotice);
+    EXPECT_EQ(main->Memo1.text, u"2  doc(s) found. Results Limit: 2000, Host: TESTHOST Catalog(s): "
+                                "'\"FROM\r\nSystem\"'\r\n\r\n"_qs +
+                                    ExpertNotice);
 }
 
 TEST_F(SearchRun, FailedExecutionShowsTheProviderMessageAndKeepsTheLastCount) {
@@ -146,7 +145,8 @@ TEST_F(SearchRun, CatalogNameWithABlankIsQuotedInTheStatusLine) {
 
 TEST_F(SearchRun, CatalogNamesFromTheExpertText) {
     dialog->CheckBox25.checked = true;
-    dialog->Memo1.text = u"SELECT Path FROM (TABLE srv.Web..SCOPE() UNION ALL TABLE System..SCOPE())"_qs;
+    dialog->Memo1.text =
+        u"SELECT Path FROM (TABLE srv.Web..SCOPE() UNION ALL TABLE System..SCOPE())"_qs;
     main->fillcatalogstr();
     EXPECT_EQ(main->catalognames, (QStringList{u"Web"_qs, u"System"_qs}));
 }

@@ -20,9 +20,8 @@ private:
 
 class FakeQueryProvider : public tessellon::QueryProvider {
 public:
-    std::shared_ptr<const tessellon::RecordSet> execute(const QString& connectionText,
-                                                        const QString& statement,
-                                                        int maxRecords) override;
+    std::shared_ptr<const tessellon::RecordSet>
+    execute(const QString& connectionText, const QString& statement, int maxRecords) override;
 
     // The next executions answer with this result (rows beyond maxRecords
     // are cut), or fail with `failure` when it is set.

@@ -21,4 +21,6 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
 
 // Table-driven cases carry a `name`; print only that, so test names stay short.
 #define TESSELLON_PRINT_CASE_BY_NAME(Case)                                                         \
-    inline void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
+    inline void PrintTo(const Case& c, std::ostream* os) {                                         \
+        *os << c.name;                                                                             \
+    }
