@@ -18,7 +18,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPointer>
 #include <QSet>
 #include <QTimer>
 #include <deque>
@@ -51,40 +50,20 @@ public:
 };
 
 // Acts on the next modal dialog of type Dialog once its exec() runs; a dialog
-// that does not come within thirty seconds fails the test (a loaded machine
-// is slow). A dialog that is still open a moment after the act (a file
-// dialog whose folder was not read yet ignores an accept) is acted on again.
+// that does not come within thirty seconds fails the test (a loaded machine is slow).
 template <typename Dialog> void whenModal(std::function<void(Dialog&)> act) {
     auto* timer = new QTimer;
     auto ticks = std::make_shared<int>(0);
-    auto actedOn = std::make_shared<QPointer<QWidget>>();
-    auto sinceAct = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, ticks, actedOn, sinceAct] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* dialog = qobject_cast<Dialog*>(modal);
-        const auto finish = [timer] {
-            timer->stop();
-            timer->deleteLater();
-        };
-        if (!actedOn->isNull() || *sinceAct > 0) {
-            if (modal != actedOn->data()) {
-                finish(); // closed, or covered by a dialog of its own
-                return;
-            }
-            if (++*sinceAct % 20 == 0)
-                act(*dialog);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, ticks] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!dialog && ++*ticks < 3000)
             return;
-        }
-        if (!dialog) {
-            if (++*ticks >= 3000) {
-                finish();
-                ADD_FAILURE() << "no modal dialog of the expected type appeared";
-            }
-            return;
-        }
-        *actedOn = dialog;
-        *sinceAct = 1;
-        act(*dialog);
+        timer->stop();
+        timer->deleteLater();
+        if (dialog)
+            act(*dialog);
+        else
+            ADD_FAILURE() << "no modal dialog of the expected type appeared";
     });
     timer->start(10);
 }
