@@ -26,19 +26,25 @@ ChangeWatcher::~ChangeWatcher() {
         ::close(fd_);
 }
 
-void ChangeWatcher::watch(const QString& catalog, const QList<QByteArray>& folders) {
+QList<QByteArray> ChangeWatcher::watch(const QString& catalog, const QList<QByteArray>& folders) {
+    QList<QByteArray> added;
     if (fd_ < 0)
-        return;
+        return added;
     for (const QByteArray& folder : folders) {
         const int wd = ::inotify_add_watch(fd_, folder.constData(), WatchMask);
         if (wd < 0) {
             ++failedWatches_;
             continue;
         }
+        // The kernel gives a folder watched already its old descriptor.
         Watch& w = watches_[wd];
         w.folder = folder;
-        w.catalogs.insert(catalog);
+        if (!w.catalogs.contains(catalog)) {
+            w.catalogs.insert(catalog);
+            added << folder;
+        }
     }
+    return added;
 }
 
 void ChangeWatcher::unwatchAll() {

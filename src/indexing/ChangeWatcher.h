@@ -19,7 +19,8 @@ public:
     explicit ChangeWatcher(QObject* parent = nullptr);
     ~ChangeWatcher() override;
 
-    void watch(const QString& catalog, const QList<QByteArray>& folders);
+    // Returns the folders that were not watched for the catalog before.
+    QList<QByteArray> watch(const QString& catalog, const QList<QByteArray>& folders);
     void unwatchAll();
     // Folders that could not be watched (the user's watch limit).
     qsizetype failedWatches() const { return failedWatches_; }

@@ -127,15 +127,15 @@ void Crawler::walk(const QByteArray& root, Descend descend,
             const QByteArray path = folder + '/' + name;
             if (rules_.excludesName(name, path))
                 continue;
-            struct stat st;
-            if (::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            FileFactsReader::Entry read;
+            if (!FileFactsReader::readEntry(::dirfd(dir), entry->d_name, read)) {
                 if (errno != ENOENT)
                     ++plan.unreadable;
                 continue;
             }
-            if (rules_.isOwnFolder(st))
+            if (rules_.isOwnFolder(read.st))
                 continue;
-            const FileFacts facts = FileFactsReader::fromStat(folder, name, st);
+            const FileFacts facts = FileFactsReader::fromEntry(folder, name, read);
             const bool isNewFolder = facts.isDirectory && !known.contains(path);
             classify(facts, known, plan);
             if (facts.isDirectory && (descendAll || isNewFolder))

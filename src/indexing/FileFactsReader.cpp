@@ -2,6 +2,9 @@
 
 #include "common/PathCodec.h"
 
+#include <fcntl.h>
+#include <sys/sysmacros.h>
+
 namespace tessellon::FileFactsReader {
 
 namespace {
@@ -15,6 +18,8 @@ enum Attribute : std::uint32_t {
     Normal = 0x80,
     Sparse = 0x200,
     ReparsePoint = 0x400,
+    Compressed = 0x800,
+    Encrypted = 0x4000,
 };
 
 std::int64_t nanoseconds(const struct timespec& t) {
@@ -25,7 +30,12 @@ std::int64_t milliseconds(const struct timespec& t) {
     return std::int64_t(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
 }
 
-std::uint32_t attributes(const QByteArray& name, const struct stat& st) {
+struct timespec timeOf(const struct statx_timestamp& t) {
+    return {t.tv_sec, t.tv_nsec};
+}
+
+std::uint32_t attributes(const QByteArray& name, const FileFactsReader::Entry& entry) {
+    const struct stat& st = entry.st;
     std::uint32_t a = 0;
     if (!(st.st_mode & S_IWUSR))
         a |= ReadOnly;
@@ -41,6 +51,10 @@ std::uint32_t attributes(const QByteArray& name, const struct stat& st) {
         a |= Archive;
         if (std::int64_t(st.st_blocks) * 512 < std::int64_t(st.st_size))
             a |= Sparse;
+        if (entry.statxAttributes & STATX_ATTR_COMPRESSED)
+            a |= Compressed;
+        if (entry.statxAttributes & STATX_ATTR_ENCRYPTED)
+            a |= Encrypted;
         if (a == Archive)
             a |= Normal;
     }
@@ -49,7 +63,25 @@ std::uint32_t attributes(const QByteArray& name, const struct stat& st) {
 
 } // namespace
 
-FileFacts fromStat(const QByteArray& directory, const QByteArray& name, const struct stat& st) {
+bool readEntry(int folderFd, const char* name, Entry& entry) {
+    struct statx sx;
+    if (::statx(folderFd, name, AT_SYMLINK_NOFOLLOW, STATX_BASIC_STATS, &sx) != 0)
+        return false;
+    entry.st = {};
+    entry.st.st_mode = sx.stx_mode;
+    entry.st.st_size = off_t(sx.stx_size);
+    entry.st.st_blocks = blkcnt_t(sx.stx_blocks);
+    entry.st.st_ino = ino_t(sx.stx_ino);
+    entry.st.st_dev = makedev(sx.stx_dev_major, sx.stx_dev_minor);
+    entry.st.st_mtim = timeOf(sx.stx_mtime);
+    entry.st.st_ctim = timeOf(sx.stx_ctime);
+    entry.st.st_atim = timeOf(sx.stx_atime);
+    entry.statxAttributes = sx.stx_attributes & sx.stx_attributes_mask;
+    return true;
+}
+
+FileFacts fromEntry(const QByteArray& directory, const QByteArray& name, const Entry& entry) {
+    const struct stat& st = entry.st;
     FileFacts f;
     f.directory = directory;
     f.path = directory + '/' + name;
@@ -60,7 +92,7 @@ FileFacts fromStat(const QByteArray& directory, const QByteArray& name, const st
     f.writeMs = milliseconds(st.st_mtim);
     f.createMs = milliseconds(st.st_ctim);
     f.accessMs = milliseconds(st.st_atim);
-    f.attrib = attributes(name, st);
+    f.attrib = attributes(name, entry);
     f.mtimeNs = nanoseconds(st.st_mtim);
     f.ctimeNs = nanoseconds(st.st_ctim);
     f.inode = std::int64_t(st.st_ino);

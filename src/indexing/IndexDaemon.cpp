@@ -119,13 +119,17 @@ void IndexDaemon::onJobFinished(const QString& catalog, const QList<QByteArray>&
     for (const QString& scope : running_[catalog].scopes)
         watched << PathCodec::toBytes(QDir::cleanPath(scope));
     const qsizetype failedBefore = watcher_.failedWatches();
-    watcher_.watch(catalog, watched);
+    const QList<QByteArray> added = watcher_.watch(catalog, watched);
     if (watcher_.failedWatches() > failedBefore)
         logLine(
             QStringLiteral("%1: %2 folders cannot be watched (see fs.inotify.max_user_watches); "
                            "changes there are found at the next full comparison")
                 .arg(catalog)
                 .arg(watcher_.failedWatches() - failedBefore));
+    // A folder read before its watch was set may have changed in between;
+    // now that changes there are reported, it is compared once more.
+    if (!added.isEmpty())
+        worker_.updateFolders(running_[catalog], QSet<QByteArray>(added.cbegin(), added.cend()));
     if (summary.filtered + summary.recorded + summary.removed > 0 || summary.failed > 0)
         logLine(QStringLiteral("%1: %2 filtered (%3 failed), %4 recorded, %5 removed")
                     .arg(catalog)
