@@ -32,6 +32,7 @@ struct DocumentRecord {
     // Made from the content by IndexStore::pack, on a filter thread, so the
     // one store writer has less to do.
     QString characterization;
+    QByteArray utf8Text; // the content's text as the full-text index takes it
     QByteArray packedText;
     bool packed = false;
 };

@@ -123,14 +123,14 @@ void IndexStore::open() {
 
     insertDoc_ = std::make_unique<SqliteStatement>(
         *db_, "INSERT INTO documents (path, directory, filename, size, write_ms, create_ms, "
-              "access_ms, attrib, title, subject, author, keywords, comments, characterization, "
-              "mtime_ns, ctime_ns, inode, filter_state, filter_error) "
-              "VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13,?14,?15,?16,?17,?18,?19)");
+              "access_ms, attrib, title, subject, author, keywords, comments, mtime_ns, ctime_ns, "
+              "inode, filter_state, filter_error) "
+              "VALUES (?1,?2,?3,?4,?5,?6,?7,?8,?9,?10,?11,?12,?13,?14,?15,?16,?17,?18)");
     updateDoc_ = std::make_unique<SqliteStatement>(
         *db_, "UPDATE documents SET path=?1, directory=?2, filename=?3, size=?4, write_ms=?5, "
               "create_ms=?6, access_ms=?7, attrib=?8, title=?9, subject=?10, author=?11, "
-              "keywords=?12, comments=?13, characterization=?14, mtime_ns=?15, ctime_ns=?16, "
-              "inode=?17, filter_state=?18, filter_error=?19 WHERE id=?20");
+              "keywords=?12, comments=?13, mtime_ns=?14, ctime_ns=?15, inode=?16, "
+              "filter_state=?17, filter_error=?18 WHERE id=?19");
     updateFacts_ = std::make_unique<SqliteStatement>(
         *db_, "UPDATE documents SET size=?1, write_ms=?2, create_ms=?3, access_ms=?4, attrib=?5, "
               "mtime_ns=?6, ctime_ns=?7, inode=?8 WHERE id=?9");
@@ -138,6 +138,10 @@ void IndexStore::open() {
     oldValues_ = std::make_unique<SqliteStatement>(
         *db_, "SELECT d.filename, d.title, d.subject, d.author, d.keywords, d.comments, t.text "
               "FROM documents d LEFT JOIN document_text t ON t.id = d.id WHERE d.id=?1");
+    setCharacterization_ = std::make_unique<SqliteStatement>(
+        *db_, "INSERT OR REPLACE INTO characterizations (id, text) VALUES (?1, ?2)");
+    deleteCharacterization_ =
+        std::make_unique<SqliteStatement>(*db_, "DELETE FROM characterizations WHERE id=?1");
     insertText_ = std::make_unique<SqliteStatement>(
         *db_, "INSERT OR REPLACE INTO document_text (id, text) VALUES (?1, ?2)");
     deleteText_ = std::make_unique<SqliteStatement>(*db_, "DELETE FROM document_text WHERE id=?1");
@@ -199,8 +203,9 @@ QHash<QByteArray, IndexStore::Known> IndexStore::knownBelow(const QByteArray& fo
 
 void IndexStore::pack(DocumentRecord& record) {
     record.characterization = TextSummary::characterization(record.content.text);
-    if (!record.content.text.isEmpty())
-        record.packedText = qCompress(terms_->pack(record.content.text.toUtf8()), 6);
+    record.utf8Text = record.content.text.toUtf8();
+    if (!record.utf8Text.isEmpty())
+        record.packedText = qCompress(terms_->pack(record.utf8Text), 6);
     record.packed = true;
 }
 
@@ -222,16 +227,19 @@ void IndexStore::put(DocumentRecord record, std::int64_t existingId) {
     s.bindBlob(1, f.path).bindBlob(2, f.directory).bind(3, f.filename).bind(4, f.size);
     s.bind(5, f.writeMs).bind(6, f.createMs).bind(7, f.accessMs).bind(8, f.attrib);
     s.bind(9, c.title).bind(10, c.subject).bind(11, c.author).bind(12, keywords);
-    s.bind(13, c.comments).bind(14, record.characterization);
-    s.bind(15, f.mtimeNs).bind(16, f.ctimeNs).bind(17, f.inode);
-    s.bind(18, std::int64_t(c.state)).bind(19, c.error);
+    s.bind(13, c.comments).bind(14, f.mtimeNs).bind(15, f.ctimeNs).bind(16, f.inode);
+    s.bind(17, std::int64_t(c.state)).bind(18, c.error);
     if (existingId != 0)
-        s.bind(20, existingId);
+        s.bind(19, existingId);
     s.run();
     const std::int64_t id = existingId != 0 ? existingId : db_->lastInsertId();
+    if (!record.characterization.isEmpty())
+        setCharacterization_->bind(1, id).bind(2, record.characterization).run();
+    else if (existingId != 0)
+        deleteCharacterization_->bind(1, id).run();
     if (!record.packedText.isEmpty())
         insertText_->bind(1, id).bindBlob(2, record.packedText).run();
-    insertFulltext_->bind(1, id).bind(2, c.text).bind(3, f.filename).bind(4, c.title);
+    insertFulltext_->bind(1, id).bindUtf8View(2, record.utf8Text).bind(3, f.filename).bind(4, c.title);
     insertFulltext_->bind(5, c.subject).bind(6, c.author).bind(7, keywords).bind(8, c.comments);
     insertFulltext_->run();
 }
@@ -244,6 +252,7 @@ void IndexStore::updateFacts(const FileFacts& f, std::int64_t id) {
 
 void IndexStore::remove(std::int64_t id) {
     removeFromFulltext(id);
+    deleteCharacterization_->bind(1, id).run();
     deleteDoc_->bind(1, id).run();
 }
 

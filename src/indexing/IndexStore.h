@@ -82,7 +82,8 @@ private:
     int writerLock_ = -1;
     std::unique_ptr<SqliteDatabase> db_;
     std::unique_ptr<SqliteStatement> insertDoc_, updateDoc_, updateFacts_, deleteDoc_, oldValues_,
-        insertText_, deleteText_, insertFulltext_, deleteFulltext_, setMeta_, insertTerm_;
+        setCharacterization_, deleteCharacterization_, insertText_, deleteText_, insertFulltext_,
+        deleteFulltext_, setMeta_, insertTerm_;
     std::unique_ptr<TermPacker> terms_;
     bool inTransaction_ = false;
 };

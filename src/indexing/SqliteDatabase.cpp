@@ -63,6 +63,11 @@ SqliteStatement& SqliteStatement::bind(int index, const QString& text) {
     return *this;
 }
 
+SqliteStatement& SqliteStatement::bindUtf8View(int index, const QByteArray& utf8) {
+    sqlite3_bind_text(stmt_, index, utf8.constData(), int(utf8.size()), SQLITE_STATIC);
+    return *this;
+}
+
 SqliteStatement& SqliteStatement::bindBlob(int index, const QByteArray& bytes) {
     sqlite3_bind_blob(stmt_, index, bytes.constData(), int(bytes.size()), SQLITE_TRANSIENT);
     return *this;

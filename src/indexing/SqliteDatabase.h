@@ -23,6 +23,9 @@ public:
 
     SqliteStatement& bind(int index, std::int64_t value);
     SqliteStatement& bind(int index, const QString& text);
+    // UTF-8 text bound without a copy: `utf8` must stay unchanged until the
+    // statement has run.
+    SqliteStatement& bindUtf8View(int index, const QByteArray& utf8);
     SqliteStatement& bindBlob(int index, const QByteArray& bytes);
     // True while a row is available; throws on failure.
     bool step();

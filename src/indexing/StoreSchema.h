@@ -13,12 +13,16 @@
 //   attrib           attribute flags (ReadOnly 0x1, Hidden 0x2, Directory 0x10,
 //                    Archive 0x20, Device 0x40, Normal 0x80, Sparse 0x200,
 //                    Reparse Point 0x400, Compressed 0x800, Encrypted 0x4000)
-//   title, subject, author, comments, characterization   text, '' when none
+//   title, subject, author, comments   text, '' when none
 //   keywords         the document's keywords, joined by "\n" ('' when none)
 //   mtime_ns, ctime_ns, inode   what the crawler compares to spot a change
 //   filter_state     0 waiting to be filtered, 1 filtered, 2 properties only
 //                    (not a text format), 3 filter failed
 //   filter_error     the failure's message when filter_state is 3
+//
+// characterizations: a document's summary (its first sentences), for the
+// documents that have text. Kept apart so that the documents rows, which
+// every query reads by the thousand, stay narrow.
 //
 // fulltext: FTS5 over the document text and its text properties; the rowid
 // is documents.id. Readers use only MATCH, rowid and FTS5's auxiliary
@@ -41,7 +45,7 @@
 
 namespace tessellon::StoreSchema {
 
-inline constexpr int SchemaVersion = 3;
+inline constexpr int SchemaVersion = 4;
 
 inline constexpr const char* CreateStatements = R"sql(
 CREATE TABLE IF NOT EXISTS documents (
@@ -59,7 +63,6 @@ CREATE TABLE IF NOT EXISTS documents (
     author TEXT NOT NULL DEFAULT '',
     keywords TEXT NOT NULL DEFAULT '',
     comments TEXT NOT NULL DEFAULT '',
-    characterization TEXT NOT NULL DEFAULT '',
     mtime_ns INTEGER NOT NULL DEFAULT 0,
     ctime_ns INTEGER NOT NULL DEFAULT 0,
     inode INTEGER NOT NULL DEFAULT 0,
@@ -68,6 +71,10 @@ CREATE TABLE IF NOT EXISTS documents (
 );
 CREATE INDEX IF NOT EXISTS documents_directory ON documents(directory);
 CREATE INDEX IF NOT EXISTS documents_filter_state ON documents(filter_state);
+CREATE TABLE IF NOT EXISTS characterizations (
+    id INTEGER PRIMARY KEY,
+    text TEXT NOT NULL
+);
 CREATE VIRTUAL TABLE IF NOT EXISTS fulltext USING fts5(
     contents, filename, title, subject, author, keywords, comments,
     tokenize = 'unicode61 remove_diacritics 2',

@@ -84,16 +84,26 @@ TEST_F(IndexerTest, UpdatesOnlyWhatChangedAndForgetsWhatVanished) {
     EXPECT_EQ(s.filtered + s.recorded + s.removed, 0);
     EXPECT_EQ(s.unchanged, 5);
 
+    EXPECT_EQ(count("SELECT count(*) FROM characterizations"), 3);
+
     write("a.txt", "newword and longer");
     QDir(scope + "/sub").removeRecursively();
     s = scan();
     EXPECT_EQ(s.filtered, 1);
     EXPECT_EQ(s.removed, 4);
     EXPECT_EQ(count("SELECT id FROM documents WHERE filename = 'a.txt'"), idOfA);
+    // The summaries follow: the changed one replaced, the vanished ones gone.
+    EXPECT_EQ(count("SELECT count(*) FROM characterizations"), 1);
+    EXPECT_EQ(count("SELECT count(*) FROM characterizations WHERE text = 'newword and longer'"),
+              1);
     EXPECT_TRUE(sandbox.matches("Docs", "newword"));
     for (const char* gone : {"oldword", "bword", "cword"})
         EXPECT_FALSE(sandbox.matches("Docs", gone)) << gone;
     EXPECT_EQ(sandbox.integrityCheck("Docs"), "ok");
+
+    write("a.txt", "");
+    scan();
+    EXPECT_EQ(count("SELECT count(*) FROM characterizations"), 0);
 }
 
 TEST_F(IndexerTest, ForgetsEveryOldTermOfAChangedDocument) {

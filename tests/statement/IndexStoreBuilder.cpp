@@ -46,8 +46,8 @@ std::int64_t IndexStoreBuilder::insert(const StoredDocument& d) {
     check(db_, sqlite3_prepare_v2(db_,
                                   "INSERT INTO documents(path, directory, filename, size, "
                                   "write_ms, create_ms, access_ms, attrib, title, subject, "
-                                  "author, keywords, comments, characterization, filter_state) "
-                                  "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,1)",
+                                  "author, keywords, comments, filter_state) "
+                                  "VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,1)",
                                   -1, &s, nullptr));
     bindBlob(s, 1, d.path);
     bindBlob(s, 2, directory);
@@ -61,11 +61,20 @@ std::int64_t IndexStoreBuilder::insert(const StoredDocument& d) {
     bindText(s, 11, d.author);
     bindText(s, 12, keywords);
     bindText(s, 13, d.comments);
-    bindText(s, 14, d.text.left(200));
-    const int rc = sqlite3_step(s);
+    int rc = sqlite3_step(s);
     sqlite3_finalize(s);
     check(db_, rc);
     const std::int64_t id = sqlite3_last_insert_rowid(db_);
+
+    if (!d.text.isEmpty()) {
+        check(db_, sqlite3_prepare_v2(db_, "INSERT INTO characterizations(id, text) VALUES(?,?)",
+                                      -1, &s, nullptr));
+        sqlite3_bind_int64(s, 1, id);
+        bindText(s, 2, d.text.left(200));
+        rc = sqlite3_step(s);
+        sqlite3_finalize(s);
+        check(db_, rc);
+    }
 
     check(db_, sqlite3_prepare_v2(db_,
                                   "INSERT INTO fulltext(rowid, contents, filename, title, "
@@ -79,9 +88,9 @@ std::int64_t IndexStoreBuilder::insert(const StoredDocument& d) {
     bindText(s, 6, d.author);
     bindText(s, 7, keywords);
     bindText(s, 8, d.comments);
-    const int rc2 = sqlite3_step(s);
+    rc = sqlite3_step(s);
     sqlite3_finalize(s);
-    check(db_, rc2);
+    check(db_, rc);
     return id;
 }
 

@@ -228,7 +228,13 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{"directoryEquals",
                       "Directory = '%ROOT%/Other' AND Size > 2000000",
                       {"Other/report.pdf"}},
-        StatementCase{"titleEquals", "DocTitle = 'quarterly figures'", {"Other/report.pdf"}}),
+        StatementCase{"titleEquals", "DocTitle = 'quarterly figures'", {"Other/report.pdf"}},
+        StatementCase{"characterization",
+                      "Characterization LIKE 'BUDGET%'",
+                      {"My Files/budget.xls", "My Files/budget.xlsx"}},
+        StatementCase{"noCharacterizationWithoutText",
+                      "Characterization = '' AND Size > 0",
+                      {"Other/big.bin"}}),
     testing::PrintToStringParamName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -329,6 +335,30 @@ TEST_F(ProviderTest, MaxRecordsCapsAfterOrdering) {
     EXPECT_EQ(fixture.paths(statement, 2), QStringList({"Doc/sibling.txt", "Other/report.pdf"}));
     EXPECT_EQ(fixture.paths(statement, 0).size(), 11);
     EXPECT_EQ(fixture.paths(statement, 100).size(), 11);
+}
+
+// Ranked by the match alone, each catalog keeps only its best MaxRecords
+// matches before they are joined: the capped results must be the head of the
+// uncapped ones, values included, across catalogs and for every sort order
+// the match decides.
+TEST_F(ProviderTest, CappedRankedResultsAreTheHeadOfTheWholeResult) {
+    const QString sources = "(TABLE System..SCOPE() UNION ALL TABLE Web..SCOPE())";
+    for (const QString& tail : {QString(), QString(" ORDER BY Rank"),
+                                QString(" ORDER BY HitCount DESC, Rank DESC")}) {
+        const QString statement = "SELECT Path, Rank, HitCount FROM " + sources +
+                                  " WHERE CONTAINS('report OR obsolete OR web')" + tail;
+        const auto whole = fixture.provider().execute(QString(), statement, 0);
+        ASSERT_EQ(whole->recordCount(), 6) << statement.toStdString();
+        for (int cap = 1; cap <= 6; ++cap) {
+            const auto capped = fixture.provider().execute(QString(), statement, cap);
+            ASSERT_EQ(capped->recordCount(), cap) << statement.toStdString();
+            for (int r = 1; r <= cap; ++r) {
+                for (const char* field : {"Path", "Rank", "HitCount"})
+                    EXPECT_EQ(capped->field(r, field), whole->field(r, field))
+                        << statement.toStdString() << " cap " << cap << " row " << r;
+            }
+        }
+    }
 }
 
 TEST_F(ProviderTest, FieldsAreTypedAndInSelectListOrder) {

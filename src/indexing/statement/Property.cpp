@@ -10,29 +10,29 @@ struct PropertyInfo {
     Property property;
     const char* name;
     PropertyKind kind;
-    const char* column;
+    const char* column; // SQL expression
     const char* fulltextColumn;
 };
 
 // In the order of the enumeration.
 constexpr std::array<PropertyInfo, 17> Properties = {{
-    {Property::Path, "Path", PropertyKind::PathText, "path", nullptr},
-    {Property::Directory, "Directory", PropertyKind::PathText, "directory", nullptr},
-    {Property::Filename, "Filename", PropertyKind::Text, "filename", "filename"},
-    {Property::Size, "Size", PropertyKind::Integer, "size", nullptr},
-    {Property::Write, "Write", PropertyKind::Date, "write_ms", nullptr},
-    {Property::Create, "Create", PropertyKind::Date, "create_ms", nullptr},
-    {Property::Access, "Access", PropertyKind::Date, "access_ms", nullptr},
-    {Property::Attrib, "Attrib", PropertyKind::Integer, "attrib", nullptr},
+    {Property::Path, "Path", PropertyKind::PathText, "d.path", nullptr},
+    {Property::Directory, "Directory", PropertyKind::PathText, "d.directory", nullptr},
+    {Property::Filename, "Filename", PropertyKind::Text, "d.filename", "filename"},
+    {Property::Size, "Size", PropertyKind::Integer, "d.size", nullptr},
+    {Property::Write, "Write", PropertyKind::Date, "d.write_ms", nullptr},
+    {Property::Create, "Create", PropertyKind::Date, "d.create_ms", nullptr},
+    {Property::Access, "Access", PropertyKind::Date, "d.access_ms", nullptr},
+    {Property::Attrib, "Attrib", PropertyKind::Integer, "d.attrib", nullptr},
     {Property::Rank, "Rank", PropertyKind::Integer, "", nullptr},
-    {Property::DocTitle, "DocTitle", PropertyKind::Text, "title", "title"},
-    {Property::DocSubject, "DocSubject", PropertyKind::Text, "subject", "subject"},
-    {Property::DocAuthor, "DocAuthor", PropertyKind::Text, "author", "author"},
-    {Property::DocComments, "DocComments", PropertyKind::Text, "comments", "comments"},
-    {Property::DocKeywords, "DocKeywords", PropertyKind::TextList, "keywords", "keywords"},
+    {Property::DocTitle, "DocTitle", PropertyKind::Text, "d.title", "title"},
+    {Property::DocSubject, "DocSubject", PropertyKind::Text, "d.subject", "subject"},
+    {Property::DocAuthor, "DocAuthor", PropertyKind::Text, "d.author", "author"},
+    {Property::DocComments, "DocComments", PropertyKind::Text, "d.comments", "comments"},
+    {Property::DocKeywords, "DocKeywords", PropertyKind::TextList, "d.keywords", "keywords"},
     {Property::HitCount, "HitCount", PropertyKind::Integer, "", nullptr},
-    {Property::WorkId, "WorkId", PropertyKind::Integer, "id", nullptr},
-    {Property::Characterization, "Characterization", PropertyKind::Text, "characterization",
+    {Property::WorkId, "WorkId", PropertyKind::Integer, "d.id", nullptr},
+    {Property::Characterization, "Characterization", PropertyKind::Text, "ifnull(c.text, '')",
      nullptr},
 }};
 
@@ -58,7 +58,7 @@ PropertyKind propertyKind(Property property) {
     return info(property).kind;
 }
 
-const char* documentColumn(Property property) {
+const char* storeColumn(Property property) {
     return info(property).column;
 }
 

@@ -40,9 +40,10 @@ std::optional<Property> findProperty(const QString& name);
 // The name as the dialect spells it ("DocTitle").
 QString propertyName(Property property);
 PropertyKind propertyKind(Property property);
-// The column of `documents` that holds it; empty for Rank and HitCount, which
-// come from the full-text match.
-const char* documentColumn(Property property);
+// The SQL expression of the store that holds it, over `documents` as d and
+// `characterizations` as c; empty for Rank and HitCount, which come from the
+// full-text match.
+const char* storeColumn(Property property);
 // The column of `fulltext` that indexes it, or null when it has none.
 const char* fulltextColumn(Property property);
 

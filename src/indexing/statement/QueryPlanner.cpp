@@ -27,7 +27,7 @@ QString sqlOperator(CompareOp op) {
 }
 
 QString column(Property p) {
-    return QStringLiteral("d.") + QLatin1String(documentColumn(p));
+    return QLatin1String(storeColumn(p));
 }
 
 QString fts5Of(const FullTextPredicate& predicate) {
@@ -35,9 +35,12 @@ QString fts5Of(const FullTextPredicate& predicate) {
 }
 
 // Column expressions of the sub-selects. Rank and HitCount come from the
-// driving full-text match; without one, Rank is 1000 and HitCount 0.
+// driving full-text match; without one, Rank is 1000 and HitCount 0. When the
+// match is ranked in a sub-query of its own (see planQuery), they are that
+// sub-query's columns.
 struct Expressions {
     bool ranked = false;
+    bool rankedBefore = false;
 
     // What the result column carries (Rank as its raw score, turned into
     // 0..1000 when read).
@@ -66,13 +69,25 @@ struct Expressions {
         return value(p);
     }
 
+    // The match's own expressions, as the sub-query that ranks it computes them.
+    static QString matchScore() { return QStringLiteral("max(0.0, -bm25(fulltext))"); }
+    static QString matchHits() {
+        return QStringLiteral("%1(fulltext)").arg(QLatin1String(HitsFunction));
+    }
+
 private:
-    static QString score() { return QStringLiteral("max(0.0, -bm25(fulltext))"); }
+    QString score() const { return rankedBefore ? QStringLiteral("f.score") : matchScore(); }
     QString hits() const {
-        return ranked ? QStringLiteral("%1(fulltext)").arg(QLatin1String(HitsFunction))
-                      : QStringLiteral("0");
+        if (!ranked)
+            return QStringLiteral("0");
+        return rankedBefore ? QStringLiteral("f.hits") : matchHits();
     }
 };
+
+bool comesFromTheMatch(Property p) {
+    return p == Property::Rank || p == Property::HitCount;
+}
+
 
 // Writes the SQL of one catalog's sub-select, appending the parameters in
 // the order their placeholders appear.
@@ -214,6 +229,49 @@ private:
     std::vector<SqlParameter>& parameters_;
 };
 
+struct MatchValuesUsed {
+    bool score = false;
+    bool hits = false;
+};
+
+MatchValuesUsed matchValuesUsed(const std::vector<Property>& selectList,
+                                const std::vector<OrderKey>& order) {
+    MatchValuesUsed uses;
+    const auto note = [&uses](Property p) {
+        uses.score = uses.score || p == Property::Rank;
+        uses.hits = uses.hits || p == Property::HitCount;
+    };
+    std::for_each(selectList.begin(), selectList.end(), note);
+    for (const OrderKey& key : order)
+        note(key.property);
+    return uses;
+}
+
+// The FROM part that ranks one catalog's matches in a sub-query of their own
+// and joins only the best `limit` of them with their documents rows.
+QString bestMatches(SubSelectWriter& writer, const QString& schema, const QString& match,
+                    const MatchValuesUsed& uses, const std::vector<OrderKey>& order, int limit) {
+    QString values;
+    if (uses.score)
+        values += QStringLiteral(", %1 AS score").arg(Expressions::matchScore());
+    if (uses.hits)
+        values += QStringLiteral(", %1 AS hits").arg(Expressions::matchHits());
+    QStringList matchOrder;
+    for (const OrderKey& key : order)
+        matchOrder << (key.property == Property::Rank ? QStringLiteral("score")
+                                                      : QStringLiteral("hits")) +
+                          (key.descending ? QStringLiteral(" DESC") : QString());
+    matchOrder << QStringLiteral("rowid");
+    // The placeholders in the order they appear.
+    const QString matchParameter = writer.placeholder(match);
+    const QString limitParameter = writer.placeholder(std::int64_t(limit));
+    return QStringLiteral("FROM (SELECT rowid AS id%2 FROM %1.fulltext AS fulltext "
+                          "WHERE fulltext MATCH %3 ORDER BY %4 LIMIT %5) AS f "
+                          "JOIN %1.documents AS d ON d.id = f.id ")
+        .arg(schema, values, matchParameter, matchOrder.join(QLatin1String(", ")),
+             limitParameter);
+}
+
 // The full-text conditions that every result must satisfy (the WHERE part
 // itself, or operands of its top AND); they drive the query and rank it.
 struct SplitCondition {
@@ -248,15 +306,28 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
     plan.selectList = statement.selectList;
 
     const SplitCondition split = splitCondition(statement.where);
-    const Expressions expressions{!split.ranking.empty()};
-    QString rankingMatch;
-    for (const FullTextPredicate* p : split.ranking)
-        rankingMatch += (rankingMatch.isEmpty() ? "(" : " AND (") + fts5Of(*p) + ")";
-
     // Without ORDER BY, rows come by descending Rank.
     std::vector<OrderKey> order = statement.orderBy;
     if (order.empty())
         order.push_back({Property::Rank, true});
+
+    // When only the full-text match decides which rows come and in which
+    // order, each catalog ranks its matches alone and only the best
+    // MaxRecords of them are joined with their documents rows. Of matches
+    // that rank exactly alike at the cut, those with the lower WorkId stay.
+    const bool ranked = !split.ranking.empty();
+    bool unscoped = true;
+    for (const CatalogSource& source : statement.sources)
+        unscoped = unscoped && source.folders.empty();
+    const bool rankedBefore =
+        ranked && maxRecords > 0 && split.rest.empty() && unscoped &&
+        std::all_of(order.begin(), order.end(),
+                    [](const OrderKey& key) { return comesFromTheMatch(key.property); });
+    const Expressions expressions{ranked, rankedBefore};
+    const MatchValuesUsed uses = matchValuesUsed(statement.selectList, order);
+    QString rankingMatch;
+    for (const FullTextPredicate* p : split.ranking)
+        rankingMatch += (rankingMatch.isEmpty() ? "(" : " AND (") + fts5Of(*p) + ")";
 
     // Columns: the selected values (v0...), then the sort keys (o0...) that
     // are not a selected value already; each expression is computed once.
@@ -285,14 +356,18 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
                           .arg(columns.join(QLatin1String(", ")))
                           .arg(s);
         QStringList where;
-        if (expressions.ranked) {
+        if (expressions.rankedBefore) {
+            sql += bestMatches(writer, schemas[s], rankingMatch, uses, order, maxRecords);
+        } else if (expressions.ranked) {
             sql += QStringLiteral("FROM %1.fulltext AS fulltext JOIN %1.documents AS d "
-                                  "ON d.id = fulltext.rowid")
+                                  "ON d.id = fulltext.rowid ")
                        .arg(schemas[s]);
             where << QStringLiteral("fulltext MATCH %1").arg(writer.placeholder(rankingMatch));
         } else {
-            sql += QStringLiteral("FROM %1.documents AS d").arg(schemas[s]);
+            sql += QStringLiteral("FROM %1.documents AS d ").arg(schemas[s]);
         }
+        // SQLite leaves the join out when no characterization is used.
+        sql += QStringLiteral("LEFT JOIN %1.characterizations AS c ON c.id = d.id").arg(schemas[s]);
         const CatalogSource& source = statement.sources[s];
         if (!source.folders.empty())
             where << writer.scope(source.folders);
