@@ -130,8 +130,7 @@ TEST_F(AdvancedDialogTest, BrowseAddsTheChosenFolderQuoted) {
     whenModal<QFileDialog>([&](QFileDialog& chooser) {
         EXPECT_EQ(chooser.windowTitle(), u"Please choose a Folder"_qs);
         EXPECT_EQ(chooser.fileMode(), QFileDialog::Directory);
-        chooser.selectFile(folder);
-        static_cast<QDialog&>(chooser).accept();
+        chooseInFileDialog(chooser, folder);
     });
     click(dialogWidget<QAbstractButton>(u"btnBrowse"_qs));
     EXPECT_EQ(dialogWidget<QComboBox>(u"ComboBox3"_qs).currentText(), u"\""_qs + folder + u'"');

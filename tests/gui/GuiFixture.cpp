@@ -1,5 +1,6 @@
 #include "GuiFixture.h"
 
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QTest>
 
@@ -42,6 +43,36 @@ void CountingProvider::answerWith(int count) {
         const QString name = QStringLiteral("file%1.txt").arg(i, 4, 10, QLatin1Char('0'));
         rows.append(
             {name, std::int64_t(1000 + i), QString(), QString(), QStringLiteral("/data/") + name});
+    }
+}
+
+void chooseInFileDialog(QFileDialog& dialog, const QString& path) {
+    // The names Qt gives the widgets of its file dialog.
+    auto* nameBox = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QAbstractButton* acceptButton = nullptr;
+    for (QAbstractButton* button : buttons ? buttons->buttons() : QList<QAbstractButton*>())
+        if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+            acceptButton = button;
+    if (!nameBox || !acceptButton) {
+        ADD_FAILURE() << "the file dialog has no file name box or accept button";
+        dialog.reject();
+        return;
+    }
+    // Typed with the focus elsewhere, the box would take the bare name of a
+    // file the dialog selects in its list, relative to the folder shown.
+    EXPECT_TRUE(nameBox->hasFocus()) << "the file name box of the active dialog has no focus";
+    nameBox->setText(path);
+    if (!acceptButton->isEnabled()) {
+        ADD_FAILURE() << "the file dialog does not take " << path.toStdString();
+        dialog.reject();
+        return;
+    }
+    QTest::mouseClick(acceptButton, Qt::LeftButton);
+    if (dialog.isVisible()) {
+        ADD_FAILURE() << "the file dialog stayed open after " << path.toStdString()
+                      << " was chosen; its box reads " << nameBox->text().toStdString();
+        dialog.reject();
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSet>
@@ -49,24 +50,41 @@ public:
     void answerWith(int rows);
 };
 
-// Acts on the next modal dialog of type Dialog once its exec() runs; a dialog
-// that does not come within thirty seconds fails the test (a loaded machine is slow).
+// Acts on the next modal dialog of type Dialog once its exec() runs and the
+// dialog is the active window, as the user meets it: the window system
+// activates a shown window a moment later, and that moves the focus into the
+// dialog under an act that started before. A dialog that does not come (or
+// does not become active) within thirty seconds fails the test (a loaded
+// machine is slow).
 template <typename Dialog> void whenModal(std::function<void(Dialog&)> act) {
     auto* timer = new QTimer;
     auto ticks = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, act, ticks] {
         auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!dialog && ++*ticks < 3000)
+        const bool ready = dialog && dialog->isActiveWindow();
+        if (!ready && ++*ticks < 3000)
             return;
         timer->stop();
         timer->deleteLater();
-        if (dialog)
+        if (ready) {
             act(*dialog);
-        else
+        } else if (dialog) {
+            ADD_FAILURE() << "the modal dialog never became the active window";
+            dialog->close(); // the test goes on instead of waiting for a user
+        } else {
             ADD_FAILURE() << "no modal dialog of the expected type appeared";
+        }
     });
     timer->start(10);
 }
+
+// Answers an open file or folder dialog (Qt's own widgets) as the user does:
+// types the full `path` into its file name box and presses its Open, Save or
+// Choose button. QFileDialog::selectFile is no substitute: it leaves the box
+// alone while the box has the focus, and the dialog then refuses the accept.
+// A dialog that is still open afterwards fails the test and is closed, so the
+// test ends instead of waiting for a user.
+void chooseInFileDialog(QFileDialog& dialog, const QString& path);
 
 // Acts on the next pop-up menu once it is open.
 inline void whenPopup(std::function<void(QMenu&)> act) {
