@@ -239,7 +239,10 @@ void IndexStore::put(DocumentRecord record, std::int64_t existingId) {
         deleteCharacterization_->bind(1, id).run();
     if (!record.packedText.isEmpty())
         insertText_->bind(1, id).bindBlob(2, record.packedText).run();
-    insertFulltext_->bind(1, id).bindUtf8View(2, record.utf8Text).bind(3, f.filename).bind(4, c.title);
+    insertFulltext_->bind(1, id)
+        .bindUtf8View(2, record.utf8Text)
+        .bind(3, f.filename)
+        .bind(4, c.title);
     insertFulltext_->bind(5, c.subject).bind(6, c.author).bind(7, keywords).bind(8, c.comments);
     insertFulltext_->run();
 }

@@ -1,6 +1,7 @@
 #include "indexing/SqliteDatabase.h"
 
 #include "common/Error.h"
+#include "indexing/NameCollation.h"
 
 #include <sqlite3.h>
 
@@ -20,6 +21,7 @@ SqliteDatabase::SqliteDatabase(const QString& file, Mode mode) : file_(file) {
     }
     sqlite3_busy_timeout(db_, 5000);
     sqlite3_extended_result_codes(db_, 1);
+    NameCollation::registerWith(db_);
 }
 
 SqliteDatabase::~SqliteDatabase() {

@@ -20,6 +20,10 @@
 //                    (not a text format), 3 filter failed
 //   filter_error     the failure's message when filter_state is 3
 //
+// documents_name: the documents in the order of their names (letter case
+// ignored, see NameCollation), then of their paths; a search for common
+// words ordered by name walks it and stops once it has enough rows.
+//
 // characterizations: a document's summary (its first sentences), for the
 // documents that have text. Kept apart so that the documents rows, which
 // every query reads by the thousand, stay narrow.
@@ -71,6 +75,7 @@ CREATE TABLE IF NOT EXISTS documents (
 );
 CREATE INDEX IF NOT EXISTS documents_directory ON documents(directory);
 CREATE INDEX IF NOT EXISTS documents_filter_state ON documents(filter_state);
+CREATE INDEX IF NOT EXISTS documents_name ON documents(filename COLLATE tessellon_nocase, path);
 CREATE TABLE IF NOT EXISTS characterizations (
     id INTEGER PRIMARY KEY,
     text TEXT NOT NULL

@@ -1,5 +1,6 @@
 #include "statement/IndexStoreBuilder.h"
 
+#include "indexing/NameCollation.h"
 #include "indexing/StoreSchema.h"
 
 #include <sqlite3.h>
@@ -25,6 +26,7 @@ void bindBlob(sqlite3_stmt* s, int index, const QByteArray& bytes) {
 
 IndexStoreBuilder::IndexStoreBuilder(const QString& storeFile) {
     check(db_, sqlite3_open(storeFile.toUtf8().constData(), &db_));
+    check(db_, tessellon::NameCollation::registerWith(db_));
     sqlite3_busy_timeout(db_, 5000);
     exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     exec(QStringLiteral("PRAGMA synchronous=OFF"));

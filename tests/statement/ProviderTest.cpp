@@ -337,23 +337,36 @@ TEST_F(ProviderTest, MaxRecordsCapsAfterOrdering) {
     EXPECT_EQ(fixture.paths(statement, 100).size(), 11);
 }
 
-// Ranked by the match alone, each catalog keeps only its best MaxRecords
-// matches before they are joined: the capped results must be the head of the
-// uncapped ones, values included, across catalogs and for every sort order
-// the match decides.
-TEST_F(ProviderTest, CappedRankedResultsAreTheHeadOfTheWholeResult) {
-    const QString sources = "(TABLE System..SCOPE() UNION ALL TABLE Web..SCOPE())";
-    for (const QString& tail : {QString(), QString(" ORDER BY Rank"),
-                                QString(" ORDER BY HitCount DESC, Rank DESC")}) {
-        const QString statement = "SELECT Path, Rank, HitCount FROM " + sources +
-                                  " WHERE CONTAINS('report OR obsolete OR web')" + tail;
+// A capped statement may take a shorter way than the whole one: ranked by the
+// match alone, each catalog keeps only its best matches before they are
+// joined; ordered by name, the name index is walked until enough rows are
+// found, or the matches, read once, are sorted. Either way the capped rows must be the head of the
+// whole result, values included.
+TEST_F(ProviderTest, CappedResultsAreTheHeadOfTheWholeResult) {
+    const QString both = "(TABLE System..SCOPE() UNION ALL TABLE Web..SCOPE())";
+    const QString statements[] = {
+        "SELECT Path, Rank, HitCount FROM " + both + " WHERE CONTAINS('report OR obsolete OR web')",
+        "SELECT Path, Rank, HitCount FROM " + both +
+            " WHERE CONTAINS('report OR obsolete OR web') ORDER BY Rank",
+        "SELECT Path, Rank, HitCount FROM " + both +
+            " WHERE CONTAINS('report OR obsolete OR web') ORDER BY HitCount DESC, Rank DESC",
+        "SELECT Path, Filename, Size FROM SCOPE() WHERE CONTAINS('report OR x OR budget') ORDER BY "
+        "Filename",
+        "SELECT Path, Filename, Size FROM SCOPE() WHERE CONTAINS('report') AND NOT "
+        "MATCHES(Filename, '*.pdf') ORDER BY Filename",
+        "SELECT Path, Filename, Size FROM SCOPE() WHERE MATCHES(Path, '*o*') ORDER BY Filename",
+        "SELECT Path, Filename, Size FROM SCOPE() ORDER BY Filename",
+        "SELECT Path, Filename FROM SCOPE() WHERE CONTAINS('invoice') ORDER BY Filename",
+    };
+    for (const QString& statement : statements) {
         const auto whole = fixture.provider().execute(QString(), statement, 0);
-        ASSERT_EQ(whole->recordCount(), 6) << statement.toStdString();
-        for (int cap = 1; cap <= 6; ++cap) {
+        const QStringList fields = whole->fieldNames();
+        ASSERT_GE(whole->recordCount(), 2) << statement.toStdString();
+        for (int cap = 1; cap <= whole->recordCount(); ++cap) {
             const auto capped = fixture.provider().execute(QString(), statement, cap);
             ASSERT_EQ(capped->recordCount(), cap) << statement.toStdString();
             for (int r = 1; r <= cap; ++r) {
-                for (const char* field : {"Path", "Rank", "HitCount"})
+                for (const QString& field : fields)
                     EXPECT_EQ(capped->field(r, field), whole->field(r, field))
                         << statement.toStdString() << " cap " << cap << " row " << r;
             }

@@ -56,6 +56,33 @@ void countQuery(SqliteConnection& connection, const QString& schema) {
     }
 }
 
+std::int64_t firstInteger(SqliteQuery& query) {
+    return query.step() ? query.integer(0) : 0;
+}
+
+// The plan of a name-order candidate: its match read into MatchedIds, then
+// the name index walked or the matched documents sorted, whichever reads less.
+QueryPlan planByName(SqliteConnection& connection, const Statement& statement,
+                     const NameOrderCandidate& candidate, const QString& schema, int maxRecords) {
+    if (candidate.match.isEmpty())
+        return planNameOrder(statement, schema, maxRecords, true);
+    const QString table = QLatin1String(MatchedIds);
+    connection.exec(
+        QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (id INTEGER PRIMARY KEY)").arg(table));
+    connection.exec(QStringLiteral("DELETE FROM %1").arg(table));
+    SqliteQuery fill(connection, QStringLiteral("INSERT INTO %1 (id) SELECT rowid FROM %2.fulltext "
+                                                "WHERE fulltext MATCH ?")
+                                     .arg(table, schema));
+    fill.bind(1, candidate.match);
+    fill.step();
+    SqliteQuery matches(connection, QStringLiteral("SELECT count(*) FROM %1").arg(table));
+    SqliteQuery documents(connection,
+                          QStringLiteral("SELECT max(id) FROM %1.documents").arg(schema));
+    const bool walk =
+        firstInteger(matches) >= nameWalkThreshold(firstInteger(documents), maxRecords);
+    return planNameOrder(statement, schema, maxRecords, walk);
+}
+
 } // namespace
 
 IndexQueryProvider::IndexQueryProvider(CatalogResolver& catalogs, QString localHostName)
@@ -106,9 +133,12 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
         }
     }
 
-    const QueryPlan plan = planQuery(parsed, schemaOfSource, maxRecords);
     std::vector<StatementRecordSet::Row> rows;
+    QueryPlan plan;
     try {
+        const std::optional<NameOrderCandidate> byName = nameOrderCandidate(parsed, maxRecords);
+        plan = byName ? planByName(connection, parsed, *byName, schemaOfSource.front(), maxRecords)
+                      : planQuery(parsed, schemaOfSource, maxRecords);
         SqliteQuery query(connection, plan.sql);
         bindAll(query, plan.parameters);
         while (query.step()) {

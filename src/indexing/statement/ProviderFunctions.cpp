@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "common/PathCodec.h"
+#include "indexing/NameCollation.h"
 #include "indexing/statement/PatternMatcher.h"
 #include "indexing/statement/QueryPlanner.h"
 
@@ -10,30 +11,6 @@
 namespace tessellon::statement {
 
 namespace {
-
-int asciiLower(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
-}
-
-int compareNoCase(void*, int lengthA, const void* a, int lengthB, const void* b) {
-    const auto* pa = static_cast<const unsigned char*>(a);
-    const auto* pb = static_cast<const unsigned char*>(b);
-    const int common = std::min(lengthA, lengthB);
-    for (int i = 0; i < common; ++i) {
-        if (pa[i] >= 0x80 || pb[i] >= 0x80) {
-            // Beyond ASCII, compare the rest by Unicode case folding.
-            const QString restA =
-                QString::fromUtf8(reinterpret_cast<const char*>(pa + i), lengthA - i);
-            const QString restB =
-                QString::fromUtf8(reinterpret_cast<const char*>(pb + i), lengthB - i);
-            return restA.compare(restB, Qt::CaseInsensitive);
-        }
-        const int d = asciiLower(pa[i]) - asciiLower(pb[i]);
-        if (d != 0)
-            return d;
-    }
-    return lengthA - lengthB;
-}
 
 // Tests one value: a text, or a path's raw bytes (a blob), which decode
 // through the path codec. Plain ASCII is matched on the bytes themselves.
@@ -116,7 +93,7 @@ void check(sqlite3* db, int rc) {
 } // namespace
 
 void registerProviderFunctions(sqlite3* db) {
-    check(db, sqlite3_create_collation(db, CollationName, SQLITE_UTF8, nullptr, compareNoCase));
+    check(db, NameCollation::registerWith(db));
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_DIRECTONLY;
     check(db, sqlite3_create_function(db, MatchFunction, 2, flags, nullptr, matchFunction, nullptr,
                                       nullptr));

@@ -1,7 +1,6 @@
 // The functions and the collation the executor's SQL relies on, registered
 // on its connection:
-//  - collation tessellon_nocase: texts compared without regard to letter case,
-//    Unicode-aware (fast path for ASCII);
+//  - the collation of NameCollation;
 //  - tessellon_match(pattern, value), tessellon_match_entry(pattern, list):
 //    a compiled PatternMatcher (bound as a pointer) applied to a text, a
 //    path's bytes, or any line of a list;

@@ -3,6 +3,8 @@
 #include "common/PathCodec.h"
 #include "indexing/statement/Fts5Expression.h"
 
+#include <cmath>
+
 namespace tessellon::statement {
 
 namespace {
@@ -87,7 +89,6 @@ private:
 bool comesFromTheMatch(Property p) {
     return p == Property::Rank || p == Property::HitCount;
 }
-
 
 // Writes the SQL of one catalog's sub-select, appending the parameters in
 // the order their placeholders appear.
@@ -268,8 +269,7 @@ QString bestMatches(SubSelectWriter& writer, const QString& schema, const QStrin
     return QStringLiteral("FROM (SELECT rowid AS id%2 FROM %1.fulltext AS fulltext "
                           "WHERE fulltext MATCH %3 ORDER BY %4 LIMIT %5) AS f "
                           "JOIN %1.documents AS d ON d.id = f.id ")
-        .arg(schema, values, matchParameter, matchOrder.join(QLatin1String(", ")),
-             limitParameter);
+        .arg(schema, values, matchParameter, matchOrder.join(QLatin1String(", ")), limitParameter);
 }
 
 // The full-text conditions that every result must satisfy (the WHERE part
@@ -298,7 +298,92 @@ SplitCondition splitCondition(const std::optional<Condition>& where) {
     return split;
 }
 
+// Whether the condition tests anything but names, paths and full text.
+bool testsMoreThanNames(const Condition& condition) {
+    const auto outsideNames = [](Property p) {
+        return p != Property::Filename && p != Property::Path;
+    };
+    return std::visit(
+        [&](const auto& node) -> bool {
+            using T = std::decay_t<decltype(node)>;
+            if constexpr (std::is_same_v<T, AndCondition> || std::is_same_v<T, OrCondition>)
+                return std::any_of(node.operands.begin(), node.operands.end(), testsMoreThanNames);
+            else if constexpr (std::is_same_v<T, NotCondition>)
+                return testsMoreThanNames(*node.operand);
+            else if constexpr (std::is_same_v<T, FullTextPredicate>)
+                return false;
+            else
+                return outsideNames(node.property);
+        },
+        condition.node);
+}
+
+QString rankingMatchOf(const SplitCondition& split) {
+    QString match;
+    for (const FullTextPredicate* p : split.ranking)
+        match += (match.isEmpty() ? "(" : " AND (") + fts5Of(*p) + ")";
+    return match;
+}
+
 } // namespace
+
+std::optional<NameOrderCandidate> nameOrderCandidate(const Statement& statement, int maxRecords) {
+    const bool byNameAscending = statement.orderBy.size() == 1 &&
+                                 statement.orderBy.front().property == Property::Filename &&
+                                 !statement.orderBy.front().descending;
+    if (maxRecords <= 0 || statement.sources.size() != 1 ||
+        !statement.sources.front().folders.empty() || !byNameAscending ||
+        std::any_of(statement.selectList.begin(), statement.selectList.end(), comesFromTheMatch))
+        return std::nullopt;
+    const SplitCondition split = splitCondition(statement.where);
+    for (const Condition* c : split.rest) {
+        if (testsMoreThanNames(*c))
+            return std::nullopt;
+    }
+    return NameOrderCandidate{rankingMatchOf(split)};
+}
+
+std::int64_t nameWalkThreshold(std::int64_t documents, int maxRecords) {
+    // Reading an entry of the name index costs about a quarter of joining
+    // and sorting one match.
+    return std::int64_t(std::ceil(std::sqrt(double(maxRecords) * double(documents) / 4.0)));
+}
+
+QueryPlan planNameOrder(const Statement& statement, const QString& schema, int maxRecords,
+                        bool walkNames) {
+    QueryPlan plan;
+    plan.selectList = statement.selectList;
+    const Expressions expressions{false, false};
+    SubSelectWriter writer(schema, expressions, plan.parameters);
+    QStringList columns;
+    for (Property p : statement.selectList)
+        columns << expressions.value(p);
+    const SplitCondition split = splitCondition(statement.where);
+    const bool matched = !split.ranking.empty();
+    QString source;
+    QStringList where;
+    if (walkNames) {
+        source = QStringLiteral("%1.documents AS d INDEXED BY documents_name").arg(schema);
+        if (matched)
+            where << QStringLiteral("d.id IN (SELECT id FROM %1)").arg(QLatin1String(MatchedIds));
+    } else {
+        // CROSS JOIN keeps the matches the outer loop: left to itself, SQLite
+        // would walk the name index here too.
+        source = QStringLiteral("%2 AS m CROSS JOIN %1.documents AS d ON d.id = m.id")
+                     .arg(schema, QLatin1String(MatchedIds));
+    }
+    for (const Condition* c : split.rest)
+        where << writer.condition(*c);
+    plan.sql =
+        QStringLiteral("SELECT %1 FROM %2 LEFT JOIN %3.characterizations AS c "
+                       "ON c.id = d.id%4 ORDER BY d.filename COLLATE %5, d.path LIMIT ?")
+            .arg(columns.join(QLatin1String(", ")), source, schema,
+                 where.isEmpty() ? QString()
+                                 : QLatin1String(" WHERE ") + where.join(QLatin1String(" AND ")),
+                 QLatin1String(CollationName));
+    plan.parameters.push_back(std::int64_t(maxRecords));
+    return plan;
+}
 
 QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int maxRecords) {
     Q_ASSERT(schemas.size() == qsizetype(statement.sources.size()));
@@ -319,15 +404,13 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
     bool unscoped = true;
     for (const CatalogSource& source : statement.sources)
         unscoped = unscoped && source.folders.empty();
-    const bool rankedBefore =
-        ranked && maxRecords > 0 && split.rest.empty() && unscoped &&
-        std::all_of(order.begin(), order.end(),
-                    [](const OrderKey& key) { return comesFromTheMatch(key.property); });
+    const bool rankedBefore = ranked && maxRecords > 0 && split.rest.empty() && unscoped &&
+                              std::all_of(order.begin(), order.end(), [](const OrderKey& key) {
+                                  return comesFromTheMatch(key.property);
+                              });
     const Expressions expressions{ranked, rankedBefore};
     const MatchValuesUsed uses = matchValuesUsed(statement.selectList, order);
-    QString rankingMatch;
-    for (const FullTextPredicate* p : split.ranking)
-        rankingMatch += (rankingMatch.isEmpty() ? "(" : " AND (") + fts5Of(*p) + ")";
+    const QString rankingMatch = rankingMatchOf(split);
 
     // Columns: the selected values (v0...), then the sort keys (o0...) that
     // are not a selected value already; each expression is computed once.
@@ -349,10 +432,22 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
         }
     }
 
+    // Ties keep a stable order: catalog by catalog, then by path (the
+    // selected Path when there is one, so that rows carry it once).
+    const auto selectedPath =
+        std::find(statement.selectList.begin(), statement.selectList.end(), Property::Path);
+    QString pathColumn;
+    if (selectedPath != statement.selectList.end()) {
+        pathColumn = QStringLiteral("v%1").arg(selectedPath - statement.selectList.begin());
+    } else {
+        pathColumn = QStringLiteral("t_path");
+        columns << QStringLiteral("d.path AS t_path");
+    }
+
     QStringList subSelects;
     for (qsizetype s = 0; s < schemas.size(); ++s) {
         SubSelectWriter writer(schemas[s], expressions, plan.parameters);
-        QString sql = QStringLiteral("SELECT %1, %2 AS t_catalog, d.path AS t_path ")
+        QString sql = QStringLiteral("SELECT %1, %2 AS t_catalog ")
                           .arg(columns.join(QLatin1String(", ")))
                           .arg(s);
         QStringList where;
@@ -389,8 +484,7 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
                                 : QString()) +
                           (order[i].descending ? QStringLiteral(" DESC") : QString());
     }
-    // Ties keep a stable order: catalog by catalog, then by path.
-    orderTerms << QStringLiteral("t_catalog") << QStringLiteral("t_path");
+    orderTerms << QStringLiteral("t_catalog") << pathColumn;
 
     plan.sql =
         QStringLiteral("SELECT %1 FROM (%2) ORDER BY %3 LIMIT ?")

@@ -11,6 +11,7 @@
 // serves shallow ones.
 #pragma once
 
+#include "indexing/NameCollation.h"
 #include "indexing/statement/QueryPlan.h"
 #include "indexing/statement/Statement.h"
 
@@ -19,10 +20,29 @@
 namespace tessellon::statement {
 
 // Names of the SQL functions and collation the executor registers.
-inline constexpr const char* CollationName = "tessellon_nocase";
+inline constexpr const char* CollationName = NameCollation::Name;
 inline constexpr const char* MatchFunction = "tessellon_match";
 inline constexpr const char* MatchEntryFunction = "tessellon_match_entry";
 inline constexpr const char* HitsFunction = "tessellon_hits";
+
+// A statement over one whole catalog, ordered by Filename ascending and capped,
+// that uses neither Rank nor HitCount and otherwise tests only names and
+// paths, is a name-order candidate. Its full-text match, if any, is read once
+// into the table MatchedIds and counted; then either the store's name index is
+// walked until enough rows are found (when there is no match or it holds a
+// large part of the catalog) or the matched documents are sorted.
+struct NameOrderCandidate {
+    QString match; // the FTS5 text of the driving match; empty when none
+};
+std::optional<NameOrderCandidate> nameOrderCandidate(const Statement& statement, int maxRecords);
+inline constexpr const char* MatchedIds = "temp.tessellon_matched";
+// How many matches make walking the name index beat sorting the matches: the
+// walk reads about maxRecords * documents / matches index entries, the other
+// way every match.
+std::int64_t nameWalkThreshold(std::int64_t documents, int maxRecords);
+// The plan of a candidate on the attached `schema`, with MatchedIds filled.
+QueryPlan planNameOrder(const Statement& statement, const QString& schema, int maxRecords,
+                        bool walkNames);
 
 // schemas[i] is the attached schema name of statement.sources[i]. The plan
 // refers to patterns inside the statement, which must outlive it.
