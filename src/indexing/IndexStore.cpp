@@ -54,6 +54,7 @@ IndexStore::IndexStore(const QString& file) : file_(file) {
     try {
         open();
     } catch (const Error& e) {
+        checkpointer_.reset();
         db_.reset();
         const QString aside =
             file_ + QStringLiteral(".damaged-") +
@@ -75,6 +76,7 @@ IndexStore::~IndexStore() {
             // Closing the connection rolls back as well.
         }
     }
+    checkpointer_.reset();
     db_.reset();
     ::close(writerLock_);
 }
@@ -107,10 +109,8 @@ void IndexStore::open() {
             throw FileError(QStringLiteral("damaged: %1").arg(check.text(0)));
     }
     db_->exec("PRAGMA synchronous=NORMAL");
-    // Room for the full-text index's merges, and fewer checkpoints while a
-    // large scan writes (the log is folded back when the store closes).
+    // Room for the full-text index's merges.
     db_->exec("PRAGMA cache_size=-32768");
-    db_->exec("PRAGMA wal_autocheckpoint=8192");
     // Readers see either no schema or all of it.
     db_->exec("BEGIN IMMEDIATE");
     db_->exec(StoreSchema::CreateStatements);
@@ -155,6 +155,7 @@ void IndexStore::open() {
         *db_, "INSERT OR REPLACE INTO meta (key, value) VALUES (?1, ?2)");
     insertTerm_ =
         std::make_unique<SqliteStatement>(*db_, "INSERT INTO terms (id, term) VALUES (?1, ?2)");
+    checkpointer_ = std::make_unique<WalCheckpointer>(*db_);
     terms_ = std::make_unique<TermPacker>(db_->handle());
     QList<QByteArray> known;
     SqliteStatement allTerms(*db_, "SELECT id, term FROM terms ORDER BY id");

@@ -18,6 +18,7 @@
 #include "indexing/DocumentRecord.h"
 #include "indexing/SqliteDatabase.h"
 #include "indexing/TermPacker.h"
+#include "indexing/WalCheckpointer.h"
 
 #include <QHash>
 #include <memory>
@@ -84,6 +85,7 @@ private:
     std::unique_ptr<SqliteStatement> insertDoc_, updateDoc_, updateFacts_, deleteDoc_, oldValues_,
         setCharacterization_, deleteCharacterization_, insertText_, deleteText_, insertFulltext_,
         deleteFulltext_, setMeta_, insertTerm_;
+    std::unique_ptr<WalCheckpointer> checkpointer_;
     std::unique_ptr<TermPacker> terms_;
     bool inTransaction_ = false;
 };
