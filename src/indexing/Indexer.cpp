@@ -28,7 +28,7 @@ constexpr int BatchMilliseconds = 1000;
 constexpr std::size_t QueueCapacity = 64;
 // The one store writer is what limits a scan; the filter threads yield the
 // processor to it (they are faster, and wait on the full queue otherwise).
-constexpr int FilterThreadNiceness = 5;
+constexpr int FilterThreadNiceness = 10;
 
 struct Filtered {
     qsizetype index;
