@@ -121,15 +121,23 @@ private:
                t.isKeyword(QLatin1String("NOT")) || t.isKeyword(QLatin1String("NEAR"));
     }
 
-    FullTextExpr parseOr() {
-        std::vector<FullTextExpr> operands{parseAnd()};
-        while (current().isKeyword(QLatin1String("OR")) || current().isSymbol(QLatin1String("|"))) {
+    // Operands joined by one operator (its keyword or its symbol) become one
+    // node; a single operand stands for itself.
+    template <typename ParseOperand>
+    FullTextExpr parseJoined(FullTextExpr::Kind kind, const char* keyword, const char* symbol,
+                             ParseOperand parseOperand) {
+        std::vector<FullTextExpr> operands{parseOperand()};
+        while (current().isKeyword(QLatin1String(keyword)) ||
+               current().isSymbol(QLatin1String(symbol))) {
             advance();
-            operands.push_back(parseAnd());
+            operands.push_back(parseOperand());
         }
-        return operands.size() == 1
-                   ? std::move(operands.front())
-                   : FullTextExpr::combine(FullTextExpr::Kind::Or, std::move(operands));
+        return operands.size() == 1 ? std::move(operands.front())
+                                    : FullTextExpr::combine(kind, std::move(operands));
+    }
+
+    FullTextExpr parseOr() {
+        return parseJoined(FullTextExpr::Kind::Or, "OR", "|", [this] { return parseAnd(); });
     }
 
     // A run of ANDs stays one node; AND NOT takes everything before it.
@@ -167,15 +175,7 @@ private:
     }
 
     FullTextExpr parseNear() {
-        std::vector<FullTextExpr> operands{parseUnary()};
-        while (current().isKeyword(QLatin1String("NEAR")) ||
-               current().isSymbol(QLatin1String("~"))) {
-            advance();
-            operands.push_back(parseUnary());
-        }
-        return operands.size() == 1
-                   ? std::move(operands.front())
-                   : FullTextExpr::combine(FullTextExpr::Kind::Near, std::move(operands));
+        return parseJoined(FullTextExpr::Kind::Near, "NEAR", "~", [this] { return parseUnary(); });
     }
 
     FullTextExpr parseUnary() {
