@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QSysInfo>
-#include <QThread>
 #include <cstdio>
 
 namespace tessellon {
@@ -22,20 +20,8 @@ void HeadlessPlatform::processPendingEvents() {
     QCoreApplication::processEvents();
 }
 
-void HeadlessPlatform::sleep(int milliseconds) {
-    QThread::msleep(milliseconds);
-}
-
 bool HeadlessPlatform::shellOpen(const QString& target) {
     return QProcess::startDetached(QStringLiteral("xdg-open"), {target});
-}
-
-bool HeadlessPlatform::startDetached(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
-}
-
-QString HeadlessPlatform::computerName() {
-    return QSysInfo::machineHostName();
 }
 
 } // namespace tessellon

@@ -3,21 +3,18 @@
 // nothing waits for a user.
 #pragma once
 
-#include "app/IniSettingsStore.h"
-#include "common/Platform.h"
+#include "app/SystemPlatform.h"
 
 namespace tessellon {
 
-class HeadlessPlatform : public Platform {
+class HeadlessPlatform : public SystemPlatform {
 public:
     void showMessage(const QString& text) override;
     bool askYesNo(const QString& caption, const QString& text) override;
     void setBusyCursor() override {}
     void setNormalCursor() override {}
     void processPendingEvents() override;
-    void sleep(int milliseconds) override;
     bool shellOpen(const QString& target) override;
-    bool startDetached(const QString& program, const QStringList& arguments) override;
     std::optional<QString> chooseFolder(const QString&) override { return std::nullopt; }
     std::optional<QString> chooseOpenFile(const FileDialogRequest&) override {
         return std::nullopt;
@@ -25,13 +22,7 @@ public:
     std::optional<QString> chooseSaveFile(const FileDialogRequest&) override {
         return std::nullopt;
     }
-    QString computerName() override;
-    SettingsStore& settings() override { return settings_; }
-    QDateTime now() override { return QDateTime::currentDateTime(); }
     int fileIconIndex(const QString&) override { return -1; }
-
-private:
-    IniSettingsStore settings_;
 };
 
 } // namespace tessellon

@@ -6,9 +6,6 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QProcess>
-#include <QSysInfo>
-#include <QThread>
 #include <QUrl>
 
 namespace tessellon {
@@ -24,7 +21,7 @@ QString displayText(QString text) {
 
 } // namespace
 
-QtPlatform::QtPlatform(QString settingsPath) : settings_(std::move(settingsPath)) {}
+QtPlatform::QtPlatform(QString settingsPath) : SystemPlatform(std::move(settingsPath)) {}
 
 QtPlatform::~QtPlatform() {
     setNormalCursor();
@@ -61,17 +58,9 @@ void QtPlatform::processPendingEvents() {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void QtPlatform::sleep(int milliseconds) {
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
-}
-
 bool QtPlatform::shellOpen(const QString& target) {
     const QUrl url = QUrl::fromUserInput(target, QString(), QUrl::AssumeLocalFile);
     return QDesktopServices::openUrl(url);
-}
-
-bool QtPlatform::startDetached(const QString& program, const QStringList& arguments) {
-    return QProcess::startDetached(program, arguments);
 }
 
 std::optional<QString> QtPlatform::chooseFolder(const QString& title) {
@@ -105,14 +94,6 @@ std::optional<QString> QtPlatform::runFileDialog(QFileDialog& dialog) {
     if (!accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front();
-}
-
-QString QtPlatform::computerName() {
-    return QSysInfo::machineHostName();
-}
-
-QDateTime QtPlatform::now() {
-    return QDateTime::currentDateTime();
 }
 
 int QtPlatform::fileIconIndex(const QString& path) {

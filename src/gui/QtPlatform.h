@@ -1,10 +1,9 @@
 // The desktop for the Qt windows: message boxes, the busy cursor, folder and
-// file dialogs, the settings file, the computer name and the result list's
-// file icons.
+// file dialogs, opening files with their program and the result list's file
+// icons; the rest comes from SystemPlatform.
 #pragma once
 
-#include "app/IniSettingsStore.h"
-#include "common/Platform.h"
+#include "app/SystemPlatform.h"
 #include "gui/FileIconList.h"
 
 #include <functional>
@@ -13,7 +12,7 @@ class QFileDialog;
 
 namespace tessellon {
 
-class QtPlatform : public Platform {
+class QtPlatform : public SystemPlatform {
 public:
     // The settings live in the user's INI file, or in `settingsPath` when given.
     explicit QtPlatform(QString settingsPath = {});
@@ -24,15 +23,10 @@ public:
     void setBusyCursor() override;
     void setNormalCursor() override;
     void processPendingEvents() override;
-    void sleep(int milliseconds) override;
     bool shellOpen(const QString& target) override;
-    bool startDetached(const QString& program, const QStringList& arguments) override;
     std::optional<QString> chooseFolder(const QString& title) override;
     std::optional<QString> chooseOpenFile(const FileDialogRequest& request) override;
     std::optional<QString> chooseSaveFile(const FileDialogRequest& request) override;
-    QString computerName() override;
-    SettingsStore& settings() override { return settings_; }
-    QDateTime now() override;
     int fileIconIndex(const QString& path) override;
 
     const FileIconList& fileIcons() const { return icons_; }
@@ -44,7 +38,6 @@ public:
 private:
     std::optional<QString> runFileDialog(QFileDialog& dialog);
 
-    IniSettingsStore settings_;
     FileIconList icons_;
     bool busy_ = false;
 };

@@ -1,0 +1,27 @@
+#include "app/SystemPlatform.h"
+
+#include <QProcess>
+#include <QSysInfo>
+#include <QThread>
+
+namespace tessellon {
+
+SystemPlatform::SystemPlatform(QString settingsPath) : settings_(std::move(settingsPath)) {}
+
+void SystemPlatform::sleep(int milliseconds) {
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+bool SystemPlatform::startDetached(const QString& program, const QStringList& arguments) {
+    return QProcess::startDetached(program, arguments);
+}
+
+QString SystemPlatform::computerName() {
+    return QSysInfo::machineHostName();
+}
+
+QDateTime SystemPlatform::now() {
+    return QDateTime::currentDateTime();
+}
+
+} // namespace tessellon
