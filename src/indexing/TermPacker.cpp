@@ -1,6 +1,7 @@
 #include "indexing/TermPacker.h"
 
 #include "common/Error.h"
+#include "indexing/Fts5Api.h"
 
 #include <sqlite3.h>
 
@@ -32,21 +33,10 @@ bool getVarint(const QByteArray& in, qsizetype& pos, std::uint64_t& v) {
     return false;
 }
 
-fts5_api* fts5Of(sqlite3* db) {
-    fts5_api* api = nullptr;
-    sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT fts5(?1)", -1, &stmt, nullptr) == SQLITE_OK) {
-        sqlite3_bind_pointer(stmt, 1, &api, "fts5_api_ptr", nullptr);
-        sqlite3_step(stmt);
-    }
-    sqlite3_finalize(stmt);
-    return api;
-}
-
 } // namespace
 
 TermPacker::TermPacker(sqlite3* db) : tokenizer_(std::make_unique<fts5_tokenizer>()) {
-    fts5_api* api = fts5Of(db);
+    fts5_api* api = fts5ApiOf(db);
     if (!api ||
         api->xFindTokenizer(api, "unicode61", &tokenizerContext_, tokenizer_.get()) != SQLITE_OK)
         throw Error(QStringLiteral("SQLite's full-text module has no unicode61 tokenizer"));

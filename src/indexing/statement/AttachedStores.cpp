@@ -2,6 +2,7 @@
 
 #include "common/PathCodec.h"
 #include "indexing/statement/ProviderFunctions.h"
+#include "indexing/statement/QueryPlanner.h"
 #include "indexing/statement/SqliteQuery.h"
 
 #include <sqlite3.h>
@@ -37,6 +38,9 @@ void AttachedStores::open() {
     // Closing must not checkpoint the stores (a wait for the disk): that is
     // their writer's work.
     sqlite3_db_config(connection_->handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+    // Where a search ordered by name keeps the documents its match found.
+    connection_->exec(
+        QStringLiteral("CREATE TABLE %1 (id INTEGER PRIMARY KEY)").arg(QLatin1String(MatchedIds)));
 }
 
 void AttachedStores::reserveFor(const QStringList& files) {

@@ -67,8 +67,6 @@ QueryPlan planByName(SqliteConnection& connection, const Statement& statement,
     if (candidate.match.isEmpty())
         return planNameOrder(statement, schema, maxRecords, true);
     const QString table = QLatin1String(MatchedIds);
-    connection.exec(
-        QStringLiteral("CREATE TABLE IF NOT EXISTS %1 (id INTEGER PRIMARY KEY)").arg(table));
     connection.exec(QStringLiteral("DELETE FROM %1").arg(table));
     SqliteQuery fill(connection, QStringLiteral("INSERT INTO %1 (id) SELECT rowid FROM %2.fulltext "
                                                 "WHERE fulltext MATCH ?")

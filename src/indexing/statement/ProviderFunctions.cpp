@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "common/PathCodec.h"
+#include "indexing/Fts5Api.h"
 #include "indexing/NameCollation.h"
 #include "indexing/statement/PatternMatcher.h"
 #include "indexing/statement/QueryPlanner.h"
@@ -73,17 +74,6 @@ void hitsFunction(const Fts5ExtensionApi* api, Fts5Context* fts, sqlite3_context
     sqlite3_result_int(context, count);
 }
 
-fts5_api* fts5Api(sqlite3* db) {
-    fts5_api* api = nullptr;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT fts5(?1)", -1, &statement, nullptr) == SQLITE_OK) {
-        sqlite3_bind_pointer(statement, 1, &api, "fts5_api_ptr", nullptr);
-        sqlite3_step(statement);
-    }
-    sqlite3_finalize(statement);
-    return api;
-}
-
 void check(sqlite3* db, int rc) {
     if (rc != SQLITE_OK)
         throw ProviderError(QStringLiteral("The query engine cannot start: %1")
@@ -99,7 +89,7 @@ void registerProviderFunctions(sqlite3* db) {
                                       nullptr));
     check(db, sqlite3_create_function(db, MatchEntryFunction, 2, flags, nullptr, matchEntryFunction,
                                       nullptr, nullptr));
-    fts5_api* api = fts5Api(db);
+    fts5_api* api = fts5ApiOf(db);
     if (!api)
         throw ProviderError(QStringLiteral("The query engine cannot start: SQLite lacks FTS5"));
     check(db, api->xCreateFunction(api, HitsFunction, nullptr, hitsFunction, nullptr));
