@@ -206,7 +206,7 @@ void IndexStore::pack(DocumentRecord& record) {
     record.characterization = TextSummary::characterization(record.content.text);
     record.utf8Text = record.content.text.toUtf8();
     if (!record.utf8Text.isEmpty())
-        record.packedText = qCompress(terms_->pack(record.utf8Text), 6);
+        record.packedText = terms_->pack(record.utf8Text);
     record.packed = true;
 }
 
@@ -270,7 +270,7 @@ void IndexStore::removeFromFulltext(std::int64_t id) {
     }
     const QString text = oldValues_->isNull(6)
                              ? QString()
-                             : QString::fromUtf8(terms_->unpack(qUncompress(oldValues_->blob(6))));
+                             : QString::fromUtf8(terms_->unpack(oldValues_->blob(6)));
     deleteFulltext_->bind(1, id).bind(2, text);
     for (int column = 0; column < 6; ++column)
         deleteFulltext_->bind(3 + column, oldValues_->text(column));

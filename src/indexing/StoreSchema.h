@@ -34,10 +34,10 @@
 // table is contentless (it keeps the index, not a copy of the text), which
 // holds the store well below the size of the text it indexes.
 //
-// document_text: the terms the index made of a document's text, in order,
-// each a number into `terms` or spelled out, zlib-compressed (as qCompress
-// writes it); the writer needs them to take a document's old words out of the
-// contentless index when the document changes or goes.
+// document_text: what the contentless index needs to forget a document's
+// text when the document changes or goes: the number of terms the index made
+// of it and its distinct terms, each a number into `terms` or spelled out
+// (see TermPacker).
 //
 // terms: the catalog's numbered terms (id, term as UTF-8 bytes).
 //
@@ -49,7 +49,7 @@
 
 namespace tessellon::StoreSchema {
 
-inline constexpr int SchemaVersion = 4;
+inline constexpr int SchemaVersion = 5;
 
 inline constexpr const char* CreateStatements = R"sql(
 CREATE TABLE IF NOT EXISTS documents (

@@ -5,6 +5,9 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
+#include <bit>
+
 namespace tessellon {
 
 namespace {
@@ -49,7 +52,8 @@ void TermPacker::load(QList<QByteArray> terms) {
     terms_ = std::move(terms);
     ids_.clear();
     for (qsizetype i = 0; i < terms_.size(); ++i)
-        ids_.emplace(terms_[i].toStdString(), i);
+        ids_.insert(std::string_view(terms_[i].constData(), std::size_t(terms_[i].size())),
+                    std::uint32_t(i));
     saved_ = terms_.size();
 }
 
@@ -79,16 +83,23 @@ TermPacker::Tokens TermPacker::tokenize(const QByteArray& utf8Text) const {
 QByteArray TermPacker::pack(const QByteArray& utf8Text) {
     const Tokens tokens = tokenize(utf8Text);
     const std::size_t n = tokens.spans.size();
+    std::vector<std::uint64_t> hashes(n);
+    for (std::size_t i = 0; i < n; ++i)
+        hashes[i] = TermIds::hash(tokens.at(i));
     std::vector<std::int64_t> ids(n, -1);
     bool unknown = false;
     {
+        // The table is larger than the processor's cache: the slots of the
+        // next terms are fetched while this one is looked up.
+        constexpr std::size_t Ahead = 16;
         std::shared_lock lock(mutex_);
+        for (std::size_t i = 0; i < std::min(n, Ahead); ++i)
+            ids_.prefetch(hashes[i]);
         for (std::size_t i = 0; i < n; ++i) {
-            const auto it = ids_.find(tokens.at(i));
-            if (it != ids_.end())
-                ids[i] = it->second;
-            else
-                unknown = true;
+            if (i + Ahead < n)
+                ids_.prefetch(hashes[i + Ahead]);
+            ids[i] = ids_.find(tokens.at(i), hashes[i]);
+            unknown = unknown || ids[i] < 0;
         }
     }
     if (unknown) {
@@ -97,51 +108,96 @@ QByteArray TermPacker::pack(const QByteArray& utf8Text) {
             if (ids[i] >= 0)
                 continue;
             const std::string_view token = tokens.at(i);
-            const auto it = ids_.find(token);
-            if (it != ids_.end()) {
-                ids[i] = it->second;
-            } else if (terms_.size() < MaxTerms && token.size() <= MaxNumberedTermBytes) {
+            ids[i] = ids_.find(token, hashes[i]);
+            if (ids[i] < 0 && terms_.size() < MaxTerms && token.size() <= MaxNumberedTermBytes) {
                 ids[i] = terms_.size();
-                ids_.emplace(std::string(token), ids[i]);
+                ids_.insert(token, hashes[i], std::uint32_t(ids[i]));
                 terms_ << QByteArray(token.data(), qsizetype(token.size()));
             }
         }
     }
-    QByteArray out;
-    out.reserve(qsizetype(n) * 2);
+    // The distinct terms: numbered ones in ascending order (read off a bit
+    // set, which is cheaper than sorting), each as the step from the one
+    // before, then the spelled-out ones.
+    std::int64_t largest = -1;
+    for (const std::int64_t id : ids)
+        largest = std::max(largest, id);
+    std::vector<std::uint64_t> seen(std::size_t(largest + 64) / 64);
+    std::vector<std::string_view> spelled;
     for (std::size_t i = 0; i < n; ++i) {
-        if (ids[i] >= 0) {
-            putVarint(out, std::uint64_t(ids[i]) + 1);
-        } else {
-            const std::string_view token = tokens.at(i);
-            putVarint(out, 0);
-            putVarint(out, token.size());
-            out.append(token.data(), qsizetype(token.size()));
-        }
+        if (ids[i] >= 0)
+            seen[std::size_t(ids[i]) / 64] |= std::uint64_t(1) << (ids[i] % 64);
+        else
+            spelled.push_back(tokens.at(i));
+    }
+    std::vector<std::int64_t> numbered;
+    for (std::size_t word = 0; word < seen.size(); ++word) {
+        for (std::uint64_t bits = seen[word]; bits != 0; bits &= bits - 1)
+            numbered.push_back(std::int64_t(word * 64) + std::countr_zero(bits));
+    }
+    std::sort(spelled.begin(), spelled.end());
+    spelled.erase(std::unique(spelled.begin(), spelled.end()), spelled.end());
+    QByteArray out;
+    out.reserve(qsizetype(numbered.size()) * 2 + 8);
+    putVarint(out, n);
+    putVarint(out, numbered.size());
+    std::int64_t previous = 0;
+    for (const std::int64_t id : numbered) {
+        putVarint(out, std::uint64_t(id - previous));
+        previous = id;
+    }
+    for (const std::string_view term : spelled) {
+        putVarint(out, term.size());
+        out.append(term.data(), qsizetype(term.size()));
     }
     return out;
 }
 
 QByteArray TermPacker::unpack(const QByteArray& packed) const {
-    QByteArray out;
+    const auto damaged = [] { return Error(QStringLiteral("A document's packed terms are damaged")); };
     qsizetype pos = 0;
-    std::uint64_t v = 0;
-    std::shared_lock lock(mutex_);
-    while (pos < packed.size() && getVarint(packed, pos, v)) {
-        if (!out.isEmpty())
+    std::uint64_t count = 0;
+    std::uint64_t numberedCount = 0;
+    if (packed.isEmpty())
+        return {};
+    if (!getVarint(packed, pos, count) || !getVarint(packed, pos, numberedCount) ||
+        numberedCount > count)
+        throw damaged();
+    QByteArray out;
+    QByteArray first;
+    std::uint64_t distinct = 0;
+    const auto add = [&](const QByteArray& term) {
+        if (distinct++ == 0)
+            first = term;
+        else
             out += ' ';
-        if (v > 0) {
-            if (v - 1 >= std::uint64_t(terms_.size()))
-                throw Error(QStringLiteral("The index store's term list lacks term %1").arg(v - 1));
-            out += terms_[qsizetype(v - 1)];
-            continue;
+        out += term;
+    };
+    {
+        std::shared_lock lock(mutex_);
+        std::uint64_t id = 0;
+        for (std::uint64_t i = 0; i < numberedCount; ++i) {
+            std::uint64_t step = 0;
+            if (!getVarint(packed, pos, step))
+                throw damaged();
+            id += step;
+            if (id >= std::uint64_t(terms_.size()))
+                throw Error(QStringLiteral("The index store's term list lacks term %1").arg(id));
+            add(terms_[qsizetype(id)]);
         }
+    }
+    while (pos < packed.size()) {
         std::uint64_t length = 0;
         if (!getVarint(packed, pos, length) || length > std::uint64_t(packed.size() - pos))
-            throw Error(QStringLiteral("A document's packed terms are damaged"));
-        out += packed.mid(pos, qsizetype(length));
+            throw damaged();
+        add(packed.mid(pos, qsizetype(length)));
         pos += qsizetype(length);
     }
+    if (distinct > count || (count > 0 && distinct == 0))
+        throw damaged();
+    out.reserve(out.size() + qsizetype(count - distinct) * (first.size() + 1));
+    for (std::uint64_t i = distinct; i < count; ++i)
+        out += ' ' + first;
     return out;
 }
 

@@ -1,16 +1,20 @@
-// Keeps a document's words in a few bytes each, exactly as the full-text
-// index saw them. The contentless full-text table forgets a document only
-// when given the very terms it indexed, so the store keeps each document's
-// term sequence: every term as a number from the catalog's term list (table
-// `terms`), or spelled out when the list is full or the term is long. The
-// terms come from SQLite's own unicode61 tokenizer, so they match the index
-// exactly; joined by blanks they tokenize to the same terms at the same
-// positions.
+// Keeps what the full-text index needs to forget a document, in a few bytes.
+// The contentless full-text table forgets a document only when given the
+// terms it indexed: it marks each distinct term of the document as deleted
+// (their positions play no part) and takes the number of terms off its
+// column totals. So the store keeps each document's distinct terms, as
+// numbers from the catalog's term list (table `terms`) or spelled out when
+// the list is full or the term is long, and how many terms the text had.
+// The terms come from SQLite's own unicode61 tokenizer, so they match the
+// index exactly; unpack() gives them joined by blanks, the first repeated
+// up to the original number, which tokenizes to the same terms and count.
 //
 // pack() may run on any thread; new terms wait in memory until the store
 // writer saves them (takeNewTerms) in the transaction of the first document
 // that uses them.
 #pragma once
+
+#include "indexing/TermIds.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -20,7 +24,6 @@
 #include <shared_mutex>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 struct sqlite3;
@@ -52,12 +55,6 @@ private:
             return std::string_view(bytes).substr(spans[i].first, spans[i].second);
         }
     };
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view s) const {
-            return std::hash<std::string_view>{}(s);
-        }
-    };
     Tokens tokenize(const QByteArray& utf8Text) const;
     static int collect(void* context, int flags, const char* token, int length, int, int);
 
@@ -66,7 +63,7 @@ private:
     // Most terms are known already: looking them up takes the shared lock
     // only, so the filter threads rarely wait for each other.
     mutable std::shared_mutex mutex_;
-    std::unordered_map<std::string, std::int64_t, Hash, std::equal_to<>> ids_;
+    TermIds ids_;
     QList<QByteArray> terms_;
     qsizetype saved_ = 0;
 };

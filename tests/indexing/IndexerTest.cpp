@@ -127,6 +127,41 @@ TEST_F(IndexerTest, ForgetsEveryOldTermOfAChangedDocument) {
     EXPECT_EQ(sandbox.integrityCheck("Docs"), "ok");
 }
 
+TEST_F(IndexerTest, RanksAfterChangesAsIfTheDocumentsWereNew) {
+    // Ranking uses the index's term totals; forgetting a document must take
+    // off exactly what adding it put on, repeated words included.
+    write("a.txt", "alpha alpha alpha beta gamma beta");
+    write("b.txt", "alpha delta");
+    write("c.txt", "alpha alpha zeta");
+    scan();
+    write("a.txt", "alpha epsilon");
+    QFile::remove(scope + "/c.txt");
+    scan();
+
+    const QString fresh = sandbox.dir().mkdir("fresh");
+    QFile::copy(scope + "/a.txt", fresh + "/a.txt");
+    QFile::copy(scope + "/b.txt", fresh + "/b.txt");
+    CatalogEntry other = catalog;
+    other.name = "Fresh";
+    other.location = ServicePaths::defaultLocation("Fresh");
+    other.scopes = {fresh};
+    Indexer(other, nullptr).updateAll();
+
+    const auto ranks = [&](const QString& name) {
+        SqliteDatabase db(sandbox.storeFile(name), SqliteDatabase::Mode::ReadOnly);
+        SqliteStatement s(db, "SELECT d.filename, bm25(fulltext) FROM fulltext "
+                              "JOIN documents d ON d.id = fulltext.rowid "
+                              "WHERE fulltext MATCH 'alpha' ORDER BY d.filename");
+        QStringList out;
+        while (s.step())
+            out << s.text(0) + '=' + s.text(1);
+        return out;
+    };
+    EXPECT_EQ(ranks("Docs").size(), 2);
+    EXPECT_EQ(ranks("Docs"), ranks("Fresh"));
+    EXPECT_EQ(sandbox.integrityCheck("Docs"), "ok");
+}
+
 TEST_F(IndexerTest, KeepsNamesWithLineBreaksAndInvalidUtf8ByteExact) {
     const QByteArray odd[] = {QByteArray("line\nbreak.txt"), QByteArray("bad\xff\xfe.txt"),
                               QByteArray("tab\tand\r.txt")};

@@ -16,12 +16,14 @@
 
 using namespace tessellon;
 
-TEST(TermPacker, RoundTripsTheIndexTermsAndNumbersOnlyShortOnes) {
+TEST(TermPacker, KeepsTheDistinctTermsAndTheirNumber) {
     SqliteDatabase db(":memory:", SqliteDatabase::Mode::ReadWrite);
     TermPacker packer(db.handle());
     const QByteArray longTerm = QByteArray("y").repeated(40);
     const QByteArray packed = packer.pack("The THE the; Ärger — " + longTerm + " x1.5");
-    EXPECT_EQ(packer.unpack(packed), "the the the arger " + longTerm + " x1 5");
+    // Distinct terms (numbered ones in the order of their numbers, then the
+    // spelled-out ones), then the first repeated up to the count of 7.
+    EXPECT_EQ(packer.unpack(packed), "the arger x1 5 " + longTerm + " the the");
     const auto fresh = packer.takeNewTerms();
     QList<QByteArray> numbered;
     for (const auto& [id, term] : fresh) {
@@ -30,12 +32,18 @@ TEST(TermPacker, RoundTripsTheIndexTermsAndNumbersOnlyShortOnes) {
     }
     EXPECT_EQ(numbered, QList<QByteArray>({"the", "arger", "x1", "5"}));
     EXPECT_TRUE(packer.takeNewTerms().isEmpty());
+    EXPECT_EQ(packer.unpack(packer.pack("")), "");
+    EXPECT_EQ(packer.unpack(packer.pack("5 5 5")), "5 5 5");
 
-    // A packer that loads the saved list reads the same packed bytes.
+    // A packer that loads the saved list reads the same packed bytes; one
+    // without the list, or damaged bytes, give an error instead of terms.
     TermPacker reloaded(db.handle());
     reloaded.load(numbered);
     EXPECT_EQ(reloaded.unpack(packed), packer.unpack(packed));
     EXPECT_THROW(TermPacker(db.handle()).unpack(packed), Error);
+    for (const QByteArray& damaged :
+         {packed.left(3), QByteArray("\x02\x05"), QByteArray("\x01\x00"), QByteArray("\x80")})
+        EXPECT_THROW(packer.unpack(damaged), Error) << damaged.toHex().constData();
 }
 
 TEST(ExcludeRules, MatchNamesPathsAndOwnFoldersByIdentity) {
