@@ -19,12 +19,6 @@ public:
     // The id of the term, or -1 when it has none.
     std::int64_t find(std::string_view term, std::uint64_t hash) const;
     std::int64_t find(std::string_view term) const { return find(term, hash(term)); }
-    // Asks the processor to fetch the term's first slot, so that a batch of
-    // lookups waits for memory once rather than once per term.
-    void prefetch(std::uint64_t hash) const {
-        if (!slots_.empty())
-            __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
-    }
     // The term must not be in the table yet; ids are below 2^32.
     void insert(std::string_view term, std::uint64_t hash, std::uint32_t id);
     void insert(std::string_view term, std::uint32_t id) { insert(term, hash(term), id); }

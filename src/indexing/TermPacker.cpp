@@ -89,15 +89,8 @@ QByteArray TermPacker::pack(const QByteArray& utf8Text) {
     std::vector<std::int64_t> ids(n, -1);
     bool unknown = false;
     {
-        // The table is larger than the processor's cache: the slots of the
-        // next terms are fetched while this one is looked up.
-        constexpr std::size_t Ahead = 16;
         std::shared_lock lock(mutex_);
-        for (std::size_t i = 0; i < std::min(n, Ahead); ++i)
-            ids_.prefetch(hashes[i]);
         for (std::size_t i = 0; i < n; ++i) {
-            if (i + Ahead < n)
-                ids_.prefetch(hashes[i + Ahead]);
             ids[i] = ids_.find(tokens.at(i), hashes[i]);
             unknown = unknown || ids[i] < 0;
         }

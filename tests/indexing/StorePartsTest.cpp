@@ -5,6 +5,7 @@
 #include "indexing/FilterProtocol.h"
 #include "indexing/SqliteDatabase.h"
 #include "indexing/StoreFigures.h"
+#include "indexing/TermIds.h"
 #include "indexing/TermPacker.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
@@ -15,6 +16,24 @@
 #include <unistd.h>
 
 using namespace tessellon;
+
+TEST(TermIds, FindsEveryTermThroughGrowthAndNothingElse) {
+    TermIds ids;
+    EXPECT_EQ(ids.find("a"), -1);
+    std::vector<std::string> terms;
+    for (int i = 0; i < 5000; ++i)
+        terms.push_back("t" + std::to_string(i * 7919));
+    terms.push_back("");
+    for (std::size_t i = 0; i < terms.size(); ++i)
+        ids.insert(terms[i], std::uint32_t(i));
+    EXPECT_EQ(ids.size(), terms.size());
+    for (std::size_t i = 0; i < terms.size(); ++i)
+        ASSERT_EQ(ids.find(terms[i]), std::int64_t(i)) << terms[i];
+    for (const char* absent : {"t1", "t", "t00", "T0", "t0 "})
+        EXPECT_EQ(ids.find(absent), -1) << absent;
+    ids.clear();
+    EXPECT_EQ(ids.find("t0"), -1);
+}
 
 TEST(TermPacker, KeepsTheDistinctTermsAndTheirNumber) {
     SqliteDatabase db(":memory:", SqliteDatabase::Mode::ReadWrite);
