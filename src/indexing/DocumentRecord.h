@@ -3,6 +3,7 @@
 #pragma once
 
 #include "indexing/FilterResult.h"
+#include "indexing/TextTokens.h"
 
 #include <QByteArray>
 #include <QString>
@@ -33,6 +34,7 @@ struct DocumentRecord {
     // one store writer has less to do.
     QString characterization;
     QByteArray utf8Text; // the content's text as the full-text index takes it
+    TextTokens tokens;   // the terms the index makes of utf8Text
     QByteArray packedText;
     bool packed = false;
 };

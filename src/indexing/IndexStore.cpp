@@ -103,6 +103,10 @@ void IndexStore::open() {
         db_ = std::make_unique<SqliteDatabase>(file_, SqliteDatabase::Mode::ReadWrite);
         db_->exec("PRAGMA journal_mode=WAL");
     }
+    // The packer keeps SQLite's own tokenizer; the full-text table, first
+    // used below, gets the writer's stand-in.
+    terms_ = std::make_unique<TermPacker>(db_->handle());
+    tokenizer_ = &DocumentTokenizer::installOn(db_->handle());
     {
         SqliteStatement check(*db_, "PRAGMA quick_check(1)");
         if (check.step() && check.text(0) != QLatin1String("ok"))
@@ -156,7 +160,6 @@ void IndexStore::open() {
     insertTerm_ =
         std::make_unique<SqliteStatement>(*db_, "INSERT INTO terms (id, term) VALUES (?1, ?2)");
     checkpointer_ = std::make_unique<WalCheckpointer>(*db_);
-    terms_ = std::make_unique<TermPacker>(db_->handle());
     QList<QByteArray> known;
     SqliteStatement allTerms(*db_, "SELECT id, term FROM terms ORDER BY id");
     while (allTerms.step()) {
@@ -205,8 +208,10 @@ QHash<QByteArray, IndexStore::Known> IndexStore::knownBelow(const QByteArray& fo
 void IndexStore::pack(DocumentRecord& record) {
     record.characterization = TextSummary::characterization(record.content.text);
     record.utf8Text = record.content.text.toUtf8();
-    if (!record.utf8Text.isEmpty())
-        record.packedText = terms_->pack(record.utf8Text);
+    if (!record.utf8Text.isEmpty()) {
+        record.tokens = terms_->tokenize(record.utf8Text);
+        record.packedText = terms_->pack(record.tokens);
+    }
     record.packed = true;
 }
 
@@ -245,7 +250,14 @@ void IndexStore::put(DocumentRecord record, std::int64_t existingId) {
         .bind(3, f.filename)
         .bind(4, c.title);
     insertFulltext_->bind(5, c.subject).bind(6, c.author).bind(7, keywords).bind(8, c.comments);
-    insertFulltext_->run();
+    tokenizer_->expect(record.utf8Text, record.tokens);
+    try {
+        insertFulltext_->run();
+    } catch (...) {
+        tokenizer_->done();
+        throw;
+    }
+    tokenizer_->done();
 }
 
 void IndexStore::updateFacts(const FileFacts& f, std::int64_t id) {

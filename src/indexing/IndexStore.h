@@ -16,6 +16,7 @@
 
 #include "common/Error.h"
 #include "indexing/DocumentRecord.h"
+#include "indexing/DocumentTokenizer.h"
 #include "indexing/SqliteDatabase.h"
 #include "indexing/TermPacker.h"
 #include "indexing/WalCheckpointer.h"
@@ -87,6 +88,7 @@ private:
         deleteFulltext_, setMeta_, insertTerm_;
     std::unique_ptr<WalCheckpointer> checkpointer_;
     std::unique_ptr<TermPacker> terms_;
+    DocumentTokenizer* tokenizer_ = nullptr; // owned by the connection
     bool inTransaction_ = false;
 };
 

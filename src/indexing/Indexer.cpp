@@ -152,8 +152,11 @@ ScanSummary Indexer::apply(const CrawlPlan& plan) {
     for (std::int64_t id : plan.vanished)
         store_.remove(id);
     summary.removed = plan.vanished.size();
-    for (const CrawlPlan::Item& item : plan.toRecord)
-        store_.put(DocumentRecord{item.facts, FilterResult{}, {}, {}, {}, false}, item.existingId);
+    for (const CrawlPlan::Item& item : plan.toRecord) {
+        DocumentRecord record;
+        record.facts = item.facts;
+        store_.put(std::move(record), item.existingId);
+    }
     summary.recorded = plan.toRecord.size();
     for (const CrawlPlan::Item& item : plan.factsChanged)
         store_.updateFacts(item.facts, item.existingId);
@@ -190,14 +193,11 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
                     break;
                 const FileFacts& facts = items[i].facts;
                 const FilterKind kind = FilterKinds::forName(facts.filename);
-                DocumentRecord record{facts,
-                                      FilterKinds::runsInHelper(kind)
-                                          ? host_.filter(kind, facts.path)
-                                          : InProcessFilters::run(kind, facts.path),
-                                      {},
-                                      {},
-                                      {},
-                                      false};
+                DocumentRecord record;
+                record.facts = facts;
+                record.content = FilterKinds::runsInHelper(kind)
+                                     ? host_.filter(kind, facts.path)
+                                     : InProcessFilters::run(kind, facts.path);
                 store_.pack(record);
                 queue.push({i, std::move(record)});
             }

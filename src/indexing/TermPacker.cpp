@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <iterator>
 
 namespace tessellon {
 
@@ -57,22 +58,26 @@ void TermPacker::load(QList<QByteArray> terms) {
     saved_ = terms_.size();
 }
 
-int TermPacker::collect(void* context, int flags, const char* token, int length, int, int) {
+// unicode61 gives no colocated tokens (synonyms); were there any, they would
+// not be terms of their own.
+int TermPacker::collect(void* context, int flags, const char* token, int length, int start,
+                        int end) {
     if (flags & FTS5_TOKEN_COLOCATED)
         return SQLITE_OK;
-    auto* tokens = static_cast<Tokens*>(context);
-    tokens->spans.emplace_back(std::uint32_t(tokens->bytes.size()), std::uint32_t(length));
+    auto* tokens = static_cast<TextTokens*>(context);
+    tokens->list.push_back(
+        {std::uint32_t(tokens->bytes.size()), std::uint32_t(length), start, end});
     tokens->bytes.append(token, std::size_t(length));
     return SQLITE_OK;
 }
 
-TermPacker::Tokens TermPacker::tokenize(const QByteArray& utf8Text) const {
+TextTokens TermPacker::tokenize(const QByteArray& utf8Text) const {
     // The store's tokenizer arguments, so the terms are the index's terms.
-    const char* arguments[] = {"remove_diacritics", "2"};
     Fts5Tokenizer* instance = nullptr;
-    if (tokenizer_->xCreate(tokenizerContext_, arguments, 2, &instance) != SQLITE_OK)
+    if (tokenizer_->xCreate(tokenizerContext_, const_cast<const char**>(TokenizerArguments),
+                            int(std::size(TokenizerArguments)), &instance) != SQLITE_OK)
         throw Error(QStringLiteral("Cannot create the full-text tokenizer"));
-    Tokens tokens;
+    TextTokens tokens;
     tokens.bytes.reserve(std::size_t(utf8Text.size()));
     tokenizer_->xTokenize(instance, &tokens, FTS5_TOKENIZE_DOCUMENT, utf8Text.constData(),
                           int(utf8Text.size()), collect);
@@ -80,9 +85,8 @@ TermPacker::Tokens TermPacker::tokenize(const QByteArray& utf8Text) const {
     return tokens;
 }
 
-QByteArray TermPacker::pack(const QByteArray& utf8Text) {
-    const Tokens tokens = tokenize(utf8Text);
-    const std::size_t n = tokens.spans.size();
+QByteArray TermPacker::pack(const TextTokens& tokens) {
+    const std::size_t n = tokens.size();
     std::vector<std::uint64_t> hashes(n);
     for (std::size_t i = 0; i < n; ++i)
         hashes[i] = TermIds::hash(tokens.at(i));

@@ -15,6 +15,7 @@
 #pragma once
 
 #include "indexing/TermIds.h"
+#include "indexing/TextTokens.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -40,23 +41,17 @@ public:
     // Terms already saved in the store, in id order.
     void load(QList<QByteArray> terms);
 
-    QByteArray pack(const QByteArray& utf8Text);
+    // The text's terms as the full-text index makes them.
+    TextTokens tokenize(const QByteArray& utf8Text) const;
+    QByteArray pack(const TextTokens& tokens);
     // The terms joined by blanks (UTF-8).
     QByteArray unpack(const QByteArray& packed) const;
     // Terms numbered since the last call, with their ids.
     QList<QPair<std::int64_t, QByteArray>> takeNewTerms();
 
 private:
-    // The tokens of a text, one after the other in `bytes`.
-    struct Tokens {
-        std::string bytes;
-        std::vector<std::pair<std::uint32_t, std::uint32_t>> spans; // offset, length
-        std::string_view at(std::size_t i) const {
-            return std::string_view(bytes).substr(spans[i].first, spans[i].second);
-        }
-    };
-    Tokens tokenize(const QByteArray& utf8Text) const;
-    static int collect(void* context, int flags, const char* token, int length, int, int);
+    static int collect(void* context, int flags, const char* token, int length, int start,
+                       int end);
 
     std::unique_ptr<fts5_tokenizer> tokenizer_;
     void* tokenizerContext_ = nullptr;

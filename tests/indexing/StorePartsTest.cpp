@@ -1,6 +1,7 @@
 #include "common/Error.h"
 #include "common/PathCodec.h"
 #include "indexing/ChangeWatcher.h"
+#include "indexing/DocumentTokenizer.h"
 #include "indexing/ExcludeRules.h"
 #include "indexing/FilterProtocol.h"
 #include "indexing/SqliteDatabase.h"
@@ -38,8 +39,9 @@ TEST(TermIds, FindsEveryTermThroughGrowthAndNothingElse) {
 TEST(TermPacker, KeepsTheDistinctTermsAndTheirNumber) {
     SqliteDatabase db(":memory:", SqliteDatabase::Mode::ReadWrite);
     TermPacker packer(db.handle());
+    const auto pack = [&](const QByteArray& text) { return packer.pack(packer.tokenize(text)); };
     const QByteArray longTerm = QByteArray("y").repeated(40);
-    const QByteArray packed = packer.pack("The THE the; Ärger — " + longTerm + " x1.5");
+    const QByteArray packed = pack("The THE the; Ärger — " + longTerm + " x1.5");
     // Distinct terms (numbered ones in the order of their numbers, then the
     // spelled-out ones), then the first repeated up to the count of 7.
     EXPECT_EQ(packer.unpack(packed), "the arger x1 5 " + longTerm + " the the");
@@ -51,8 +53,8 @@ TEST(TermPacker, KeepsTheDistinctTermsAndTheirNumber) {
     }
     EXPECT_EQ(numbered, QList<QByteArray>({"the", "arger", "x1", "5"}));
     EXPECT_TRUE(packer.takeNewTerms().isEmpty());
-    EXPECT_EQ(packer.unpack(packer.pack("")), "");
-    EXPECT_EQ(packer.unpack(packer.pack("5 5 5")), "5 5 5");
+    EXPECT_EQ(packer.unpack(pack("")), "");
+    EXPECT_EQ(packer.unpack(pack("5 5 5")), "5 5 5");
 
     // A packer that loads the saved list reads the same packed bytes; one
     // without the list, or damaged bytes, give an error instead of terms.
@@ -63,6 +65,51 @@ TEST(TermPacker, KeepsTheDistinctTermsAndTheirNumber) {
     for (const QByteArray& damaged :
          {packed.left(3), QByteArray("\x02\x05"), QByteArray("\x01\x00"), QByteArray("\x80")})
         EXPECT_THROW(packer.unpack(damaged), Error) << damaged.toHex().constData();
+}
+
+TEST(DocumentTokenizer, HandsTheIndexTheGivenTokensOnlyForTheExpectedDocumentText) {
+    SqliteDatabase db(":memory:", SqliteDatabase::Mode::ReadWrite);
+    TermPacker packer(db.handle());
+    DocumentTokenizer& tokenizer = DocumentTokenizer::installOn(db.handle());
+    db.exec("CREATE VIRTUAL TABLE same USING fts5(a, b, "
+            "tokenize = 'unicode61 remove_diacritics 2');"
+            "CREATE VIRTUAL TABLE other USING fts5(a, b, tokenize = 'unicode61');");
+    // Tokens that differ from the text's own, so that the test sees which
+    // the index took.
+    const TextTokens given = packer.tokenize("handed over");
+    struct Case {
+        const char* table;
+        QByteArray expected; // the text the tokens are expected for
+        QByteArray a, b;
+        QStringList found, absent;
+    };
+    const Case cases[] = {
+        {"same", "plain text", "plain text", "plain text",
+         {"handed", "over", "plain"}, {}},                      // column b: the real tokenizer
+        {"same", "other text", "plain text", "", {"plain"}, {"handed"}},
+        {"same", "plain tex", "plain text", "", {"plain"}, {"handed"}},
+        {"other", "plain text", "plain text", "", {"plain"}, {"handed"}},
+    };
+    std::int64_t rowid = 0;
+    for (const Case& c : cases) {
+        ++rowid;
+        SqliteStatement insert(db, QByteArray("INSERT INTO ") + c.table +
+                                       "(rowid, a, b) VALUES (?1, ?2, ?3)");
+        insert.bind(1, rowid).bindUtf8View(2, c.a).bindUtf8View(3, c.b);
+        tokenizer.expect(c.expected, given);
+        insert.run();
+        tokenizer.done();
+        const auto has = [&](const QString& word) {
+            SqliteStatement q(db, QByteArray("SELECT count(*) FROM ") + c.table + " WHERE " +
+                                      c.table + " MATCH ?1 AND rowid = ?2");
+            q.bind(1, word).bind(2, rowid);
+            return q.step() && q.integer(0) == 1;
+        };
+        for (const QString& word : c.found)
+            EXPECT_TRUE(has(word)) << c.table << " " << c.expected.constData() << " " << word.toStdString();
+        for (const QString& word : c.absent)
+            EXPECT_FALSE(has(word)) << c.table << " " << c.expected.constData() << " " << word.toStdString();
+    }
 }
 
 TEST(ExcludeRules, MatchNamesPathsAndOwnFoldersByIdentity) {

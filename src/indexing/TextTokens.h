@@ -1,0 +1,34 @@
+// The terms SQLite's unicode61 tokenizer made of one text, in order, with
+// where each came from in the text. Made once on a filter thread and used
+// twice: for the terms the store keeps (TermPacker) and for the full-text
+// index itself (DocumentTokenizer), so the store writer never tokenizes a
+// document's text again.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessellon {
+
+// The arguments of the full-text table's tokenizer (see StoreSchema).
+inline constexpr const char* TokenizerArguments[] = {"remove_diacritics", "2"};
+
+struct TextTokens {
+    struct Token {
+        std::uint32_t offset = 0; // in `bytes`
+        std::uint32_t length = 0;
+        int start = 0; // byte range in the text
+        int end = 0;
+    };
+    std::string bytes; // the terms one after the other
+    std::vector<Token> list;
+
+    std::size_t size() const { return list.size(); }
+    std::string_view at(std::size_t i) const {
+        return std::string_view(bytes).substr(list[i].offset, list[i].length);
+    }
+};
+
+} // namespace tessellon
