@@ -61,8 +61,8 @@ int DocumentTokenizer::create(void* context, const char** args, int count, Fts5T
     const int rc = owner->original_.xCreate(owner->originalContext_, args, count, &original);
     if (rc != SQLITE_OK)
         return rc;
-    *out = reinterpret_cast<Fts5Tokenizer*>(
-        new Instance{owner, original, sameArguments(args, count)});
+    *out =
+        reinterpret_cast<Fts5Tokenizer*>(new Instance{owner, original, sameArguments(args, count)});
     return SQLITE_OK;
 }
 
@@ -83,8 +83,8 @@ int DocumentTokenizer::tokenize(Fts5Tokenizer* tokenizer, void* context, int fla
         std::memcmp(text, owner.text_->constData(), std::size_t(length)) == 0) {
         owner.done();
         for (const TextTokens::Token& t : tokens->list) {
-            const int rc = token(context, 0, tokens->bytes.data() + t.offset, int(t.length),
-                                 t.start, t.end);
+            const int rc =
+                token(context, 0, tokens->bytes.data() + t.offset, int(t.length), t.start, t.end);
             if (rc != SQLITE_OK)
                 return rc;
         }

@@ -31,9 +31,8 @@ private:
     DocumentTokenizer() = default;
     static int create(void* context, const char** args, int count, Fts5Tokenizer** out);
     static void remove(Fts5Tokenizer* instance);
-    static int tokenize(Fts5Tokenizer* instance, void* context, int flags,
-                        const char* text, int length,
-                        int (*token)(void*, int, const char*, int, int, int));
+    static int tokenize(Fts5Tokenizer* instance, void* context, int flags, const char* text,
+                        int length, int (*token)(void*, int, const char*, int, int, int));
     static void destroy(void* context);
 
     fts5_tokenizer original_{};

@@ -280,9 +280,8 @@ void IndexStore::removeFromFulltext(std::int64_t id) {
         oldValues_->reset();
         return;
     }
-    const QString text = oldValues_->isNull(6)
-                             ? QString()
-                             : QString::fromUtf8(terms_->unpack(oldValues_->blob(6)));
+    const QString text =
+        oldValues_->isNull(6) ? QString() : QString::fromUtf8(terms_->unpack(oldValues_->blob(6)));
     deleteFulltext_->bind(1, id).bind(2, text);
     for (int column = 0; column < 6; ++column)
         deleteFulltext_->bind(3 + column, oldValues_->text(column));

@@ -9,7 +9,9 @@ namespace {
 
 constexpr std::size_t InitialSlots = 1024;
 
-std::uint32_t tagOf(std::uint64_t hash) { return std::uint32_t(hash >> 32); }
+std::uint32_t tagOf(std::uint64_t hash) {
+    return std::uint32_t(hash >> 32);
+}
 
 } // namespace
 

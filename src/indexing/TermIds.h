@@ -27,9 +27,9 @@ public:
 
 private:
     struct Slot {
-        std::uint32_t tag = 0;    // the hash's upper half
+        std::uint32_t tag = 0;       // the hash's upper half
         std::uint32_t idPlusOne = 0; // 0: free
-        std::uint32_t offset = 0; // of the term's bytes in keys_
+        std::uint32_t offset = 0;    // of the term's bytes in keys_
         std::uint32_t length = 0;
     };
     void grow();

@@ -151,7 +151,9 @@ QByteArray TermPacker::pack(const TextTokens& tokens) {
 }
 
 QByteArray TermPacker::unpack(const QByteArray& packed) const {
-    const auto damaged = [] { return Error(QStringLiteral("A document's packed terms are damaged")); };
+    const auto damaged = [] {
+        return Error(QStringLiteral("A document's packed terms are damaged"));
+    };
     qsizetype pos = 0;
     std::uint64_t count = 0;
     std::uint64_t numberedCount = 0;

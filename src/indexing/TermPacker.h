@@ -50,8 +50,7 @@ public:
     QList<QPair<std::int64_t, QByteArray>> takeNewTerms();
 
 private:
-    static int collect(void* context, int flags, const char* token, int length, int start,
-                       int end);
+    static int collect(void* context, int flags, const char* token, int length, int start, int end);
 
     std::unique_ptr<fts5_tokenizer> tokenizer_;
     void* tokenizerContext_ = nullptr;

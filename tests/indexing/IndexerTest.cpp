@@ -94,8 +94,7 @@ TEST_F(IndexerTest, UpdatesOnlyWhatChangedAndForgetsWhatVanished) {
     EXPECT_EQ(count("SELECT id FROM documents WHERE filename = 'a.txt'"), idOfA);
     // The summaries follow: the changed one replaced, the vanished ones gone.
     EXPECT_EQ(count("SELECT count(*) FROM characterizations"), 1);
-    EXPECT_EQ(count("SELECT count(*) FROM characterizations WHERE text = 'newword and longer'"),
-              1);
+    EXPECT_EQ(count("SELECT count(*) FROM characterizations WHERE text = 'newword and longer'"), 1);
     EXPECT_TRUE(sandbox.matches("Docs", "newword"));
     for (const char* gone : {"oldword", "bword", "cword"})
         EXPECT_FALSE(sandbox.matches("Docs", gone)) << gone;
