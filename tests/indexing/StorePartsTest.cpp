@@ -84,8 +84,12 @@ TEST(DocumentTokenizer, HandsTheIndexTheGivenTokensOnlyForTheExpectedDocumentTex
         QStringList found, absent;
     };
     const Case cases[] = {
-        {"same", "plain text", "plain text", "plain text",
-         {"handed", "over", "plain"}, {}},                      // column b: the real tokenizer
+        {"same",
+         "plain text",
+         "plain text",
+         "plain text",
+         {"handed", "over", "plain"},
+         {}}, // column b: the real tokenizer
         {"same", "other text", "plain text", "", {"plain"}, {"handed"}},
         {"same", "plain tex", "plain text", "", {"plain"}, {"handed"}},
         {"other", "plain text", "plain text", "", {"plain"}, {"handed"}},
@@ -93,22 +97,25 @@ TEST(DocumentTokenizer, HandsTheIndexTheGivenTokensOnlyForTheExpectedDocumentTex
     std::int64_t rowid = 0;
     for (const Case& c : cases) {
         ++rowid;
-        SqliteStatement insert(db, QByteArray("INSERT INTO ") + c.table +
-                                       "(rowid, a, b) VALUES (?1, ?2, ?3)");
+        SqliteStatement insert(
+            db, QStringLiteral("INSERT INTO %1 (rowid, a, b) VALUES (?1, ?2, ?3)").arg(c.table));
         insert.bind(1, rowid).bindUtf8View(2, c.a).bindUtf8View(3, c.b);
         tokenizer.expect(c.expected, given);
         insert.run();
         tokenizer.done();
         const auto has = [&](const QString& word) {
-            SqliteStatement q(db, QByteArray("SELECT count(*) FROM ") + c.table + " WHERE " +
-                                      c.table + " MATCH ?1 AND rowid = ?2");
+            SqliteStatement q(
+                db, QStringLiteral("SELECT count(*) FROM %1 WHERE %1 MATCH ?1 AND rowid = ?2")
+                        .arg(c.table));
             q.bind(1, word).bind(2, rowid);
             return q.step() && q.integer(0) == 1;
         };
         for (const QString& word : c.found)
-            EXPECT_TRUE(has(word)) << c.table << " " << c.expected.constData() << " " << word.toStdString();
+            EXPECT_TRUE(has(word))
+                << c.table << " " << c.expected.constData() << " " << word.toStdString();
         for (const QString& word : c.absent)
-            EXPECT_FALSE(has(word)) << c.table << " " << c.expected.constData() << " " << word.toStdString();
+            EXPECT_FALSE(has(word))
+                << c.table << " " << c.expected.constData() << " " << word.toStdString();
     }
 }
 

@@ -1,9 +1,9 @@
 #include "indexing/statement/AttachedStores.h"
 
 #include "common/PathCodec.h"
+#include "indexing/SqliteStatement.h"
 #include "indexing/statement/ProviderFunctions.h"
 #include "indexing/statement/QueryPlanner.h"
-#include "indexing/statement/SqliteQuery.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>
@@ -83,7 +83,7 @@ QString AttachedStores::schemaFor(const QString& file) {
     }
     // Asked every time: a store the crawler has only just created gets its
     // tables a moment later.
-    SqliteQuery probe(
+    SqliteStatement probe(
         *connection_,
         QStringLiteral("SELECT 1 FROM %1.sqlite_master WHERE name = 'documents'").arg(schema));
     if (!probe.step())

@@ -1,11 +1,11 @@
 #include "indexing/statement/IndexQueryProvider.h"
 
+#include "indexing/SqliteStatement.h"
 #include "indexing/statement/AttachedStores.h"
 #include "indexing/statement/Parser.h"
 #include "indexing/statement/ProviderFunctions.h"
 #include "indexing/statement/QueryPlanner.h"
 #include "indexing/statement/ResultValue.h"
-#include "indexing/statement/SqliteQuery.h"
 #include "indexing/statement/StatementRecordSet.h"
 #include "indexing/statement/SyntaxError.h"
 
@@ -23,7 +23,7 @@ struct StatementCatalogs {
     QStringList files;                     // distinct store files
 };
 
-void bindAll(SqliteQuery& query, const std::vector<SqlParameter>& parameters) {
+void bindAll(SqliteStatement& query, const std::vector<SqlParameter>& parameters) {
     for (std::size_t i = 0; i < parameters.size(); ++i) {
         const int index = int(i) + 1;
         std::visit(
@@ -56,7 +56,7 @@ void countQuery(SqliteConnection& connection, const QString& schema) {
     }
 }
 
-std::int64_t firstInteger(SqliteQuery& query) {
+std::int64_t firstInteger(SqliteStatement& query) {
     return query.step() ? query.integer(0) : 0;
 }
 
@@ -68,14 +68,15 @@ QueryPlan planByName(SqliteConnection& connection, const Statement& statement,
         return planNameOrder(statement, schema, maxRecords, true);
     const QString table = QLatin1String(MatchedIds);
     connection.exec(QStringLiteral("DELETE FROM %1").arg(table));
-    SqliteQuery fill(connection, QStringLiteral("INSERT INTO %1 (id) SELECT rowid FROM %2.fulltext "
-                                                "WHERE fulltext MATCH ?")
-                                     .arg(table, schema));
+    SqliteStatement fill(connection,
+                         QStringLiteral("INSERT INTO %1 (id) SELECT rowid FROM %2.fulltext "
+                                        "WHERE fulltext MATCH ?")
+                             .arg(table, schema));
     fill.bind(1, candidate.match);
     fill.step();
-    SqliteQuery matches(connection, QStringLiteral("SELECT count(*) FROM %1").arg(table));
-    SqliteQuery documents(connection,
-                          QStringLiteral("SELECT max(id) FROM %1.documents").arg(schema));
+    SqliteStatement matches(connection, QStringLiteral("SELECT count(*) FROM %1").arg(table));
+    SqliteStatement documents(connection,
+                              QStringLiteral("SELECT max(id) FROM %1.documents").arg(schema));
     const bool walk =
         firstInteger(matches) >= nameWalkThreshold(firstInteger(documents), maxRecords);
     return planNameOrder(statement, schema, maxRecords, walk);
@@ -137,7 +138,7 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
         const std::optional<NameOrderCandidate> byName = nameOrderCandidate(parsed, maxRecords);
         plan = byName ? planByName(connection, parsed, *byName, schemaOfSource.front(), maxRecords)
                       : planQuery(parsed, schemaOfSource, maxRecords);
-        SqliteQuery query(connection, plan.sql);
+        SqliteStatement query(connection, plan.sql);
         bindAll(query, plan.parameters);
         while (query.step()) {
             StatementRecordSet::Row row;

@@ -1,7 +1,7 @@
 #include "indexing/statement/ResultValue.h"
 
 #include "common/PathCodec.h"
-#include "indexing/statement/SqliteQuery.h"
+#include "indexing/SqliteStatement.h"
 
 #include <QDateTime>
 #include <cmath>
@@ -15,7 +15,7 @@ int rankOfScore(const std::optional<double>& score) {
     return int(std::lround(1000.0 * s / (s + 1.0)));
 }
 
-Variant resultValue(Property property, const SqliteQuery& row, int column) {
+Variant resultValue(Property property, const SqliteStatement& row, int column) {
     switch (property) {
     case Property::Rank:
         return std::int32_t(

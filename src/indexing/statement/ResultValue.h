@@ -9,11 +9,13 @@
 
 #include <optional>
 
+namespace tessellon {
+class SqliteStatement;
+}
+
 namespace tessellon::statement {
 
-class SqliteQuery;
-
-Variant resultValue(Property property, const SqliteQuery& row, int column);
+Variant resultValue(Property property, const SqliteStatement& row, int column);
 
 // Rank 0..1000 from a bm25 score (0 and up, higher is better); no score
 // (no full-text condition) is 1000.

@@ -1,7 +1,7 @@
 #include "indexing/statement/SqliteConnection.h"
 
 #include "common/PathCodec.h"
-#include "indexing/statement/SqliteQuery.h"
+#include "indexing/SqliteStatement.h"
 
 #include <sqlite3.h>
 
@@ -31,7 +31,7 @@ void SqliteConnection::attach(const QString& file, const QString& schema) {
     const QString uri =
         QStringLiteral("file:%1?mode=rw")
             .arg(QString::fromLatin1(PathCodec::toBytes(file).toPercentEncoding("/")));
-    SqliteQuery query(*this, QStringLiteral("ATTACH ? AS %1").arg(schema));
+    SqliteStatement query(*this, QStringLiteral("ATTACH ? AS %1").arg(schema));
     query.bind(1, uri);
     query.step();
 }
@@ -45,8 +45,8 @@ void SqliteConnection::exec(const QString& sql) {
     }
 }
 
-QString SqliteConnection::lastError() const {
-    return QString::fromUtf8(sqlite3_errmsg(db_));
+std::exception_ptr SqliteConnection::errorFor(const QString& sqliteMessage) const {
+    return std::make_exception_ptr(ProviderError(sqliteMessage));
 }
 
 } // namespace tessellon::statement

@@ -4,32 +4,27 @@
 #pragma once
 
 #include "common/Error.h"
+#include "indexing/SqliteHandle.h"
 
 #include <QString>
 
-struct sqlite3;
-
 namespace tessellon::statement {
 
-class SqliteConnection {
+class SqliteConnection : public SqliteHandle {
 public:
     // An in-memory main database to which catalog stores are attached.
     SqliteConnection();
-    ~SqliteConnection();
-    SqliteConnection(const SqliteConnection&) = delete;
-    SqliteConnection& operator=(const SqliteConnection&) = delete;
+    ~SqliteConnection() override;
 
-    sqlite3* handle() const { return db_; }
     void setBusyTimeout(int milliseconds);
     // Attaches an existing store file read-write under the schema name; the
     // file name is bound, never pasted into SQL. Throws when it cannot open.
     void attach(const QString& file, const QString& schema);
     // Runs SQL that takes no parameters and returns no rows.
     void exec(const QString& sql);
-    QString lastError() const;
 
 private:
-    sqlite3* db_ = nullptr;
+    std::exception_ptr errorFor(const QString& sqliteMessage) const override;
 };
 
 } // namespace tessellon::statement
