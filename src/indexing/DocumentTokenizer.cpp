@@ -82,9 +82,10 @@ int DocumentTokenizer::tokenize(Fts5Tokenizer* tokenizer, void* context, int fla
         length == owner.text_->size() &&
         std::memcmp(text, owner.text_->constData(), std::size_t(length)) == 0) {
         owner.done();
+        // The index does not read a term's place in the text when it takes
+        // a document.
         for (const TextTokens::Token& t : tokens->list) {
-            const int rc =
-                token(context, 0, tokens->bytes.data() + t.offset, int(t.length), t.start, t.end);
+            const int rc = token(context, 0, tokens->bytes.data() + t.offset, int(t.length), 0, 0);
             if (rc != SQLITE_OK)
                 return rc;
         }

@@ -25,9 +25,8 @@ public:
     void expect(const QByteArray& text, const TextTokens& tokens);
     void done();
 
-    struct Instance;
-
 private:
+    struct Instance;
     DocumentTokenizer() = default;
     static int create(void* context, const char** args, int count, Fts5Tokenizer** out);
     static void remove(Fts5Tokenizer* instance);

@@ -272,17 +272,18 @@ void IndexStore::remove(std::int64_t id) {
     deleteDoc_->bind(1, id).run();
 }
 
-// A contentless full-text table forgets a row only when given the very values
-// it indexed; they come from the documents row and the stored text.
+// A contentless full-text table forgets a row only when given values with
+// the terms and term counts it indexed: the properties come from the
+// documents row, the text's terms from the packed terms.
 void IndexStore::removeFromFulltext(std::int64_t id) {
     oldValues_->bind(1, id);
     if (!oldValues_->step()) {
         oldValues_->reset();
         return;
     }
-    const QString text =
-        oldValues_->isNull(6) ? QString() : QString::fromUtf8(terms_->unpack(oldValues_->blob(6)));
-    deleteFulltext_->bind(1, id).bind(2, text);
+    const QByteArray terms =
+        oldValues_->isNull(6) ? QByteArray() : terms_->unpack(oldValues_->blob(6));
+    deleteFulltext_->bind(1, id).bindUtf8View(2, terms);
     for (int column = 0; column < 6; ++column)
         deleteFulltext_->bind(3 + column, oldValues_->text(column));
     oldValues_->reset();

@@ -62,7 +62,8 @@ public:
     QHash<QByteArray, Known> knownBelow(const QByteArray& folder);
 
     // Computes what put() stores beside the content (the summary, the
-    // packed terms); safe to call on any thread.
+    // text's terms for the full-text index, the packed terms); safe to call
+    // on any thread.
     void pack(DocumentRecord& record);
     // Inserts a document or replaces the one at the same path (keeping its
     // id). A record that was not packed is packed here.

@@ -26,6 +26,8 @@ namespace {
 constexpr int BatchDocuments = 2000;
 constexpr int BatchMilliseconds = 1000;
 constexpr std::size_t QueueCapacity = 64;
+// A few large texts fill the queue before 64 documents do.
+constexpr std::size_t QueueCapacityBytes = 64 << 20;
 // The one store writer is what limits a scan; the filter threads yield the
 // processor to it (they are faster, and wait on the full queue otherwise).
 constexpr int FilterThreadNiceness = 10;
@@ -33,16 +35,30 @@ constexpr int FilterThreadNiceness = 10;
 struct Filtered {
     qsizetype index;
     DocumentRecord record;
+
+    // What the record holds in memory, roughly.
+    std::size_t bytes() const {
+        return std::size_t(record.content.text.size()) * 2 + std::size_t(record.utf8Text.size()) +
+               record.tokens.bytes.size() + record.tokens.list.size() * sizeof(TextTokens::Token) +
+               std::size_t(record.packedText.size());
+    }
 };
 
 // Results travel from the filter threads to the writer through a small
-// bounded queue, so memory stays flat however many files wait.
+// queue, bounded in documents and in bytes, so memory stays flat however many
+// files wait and however large their texts are.
 class ResultQueue {
 public:
     void push(Filtered item) {
+        const std::size_t bytes = item.bytes();
         std::unique_lock lock(mutex_);
-        notFull_.wait(lock, [&] { return items_.size() < QueueCapacity || closed_; });
-        items_.push_back(std::move(item));
+        notFull_.wait(lock, [&] {
+            return (items_.size() < QueueCapacity &&
+                    (items_.empty() || bytes_ + bytes <= QueueCapacityBytes)) ||
+                   closed_;
+        });
+        bytes_ += bytes;
+        items_.push_back({std::move(item), bytes});
         notEmpty_.notify_one();
     }
     std::optional<Filtered> pop() {
@@ -50,9 +66,10 @@ public:
         notEmpty_.wait(lock, [&] { return !items_.empty() || producers_ == 0 || closed_; });
         if (items_.empty())
             return std::nullopt;
-        Filtered item = std::move(items_.front());
+        Filtered item = std::move(items_.front().first);
+        bytes_ -= items_.front().second;
         items_.pop_front();
-        notFull_.notify_one();
+        notFull_.notify_all();
         return item;
     }
     void setProducers(int n) { producers_ = n; }
@@ -71,7 +88,8 @@ public:
 private:
     std::mutex mutex_;
     std::condition_variable notFull_, notEmpty_;
-    std::deque<Filtered> items_;
+    std::deque<std::pair<Filtered, std::size_t>> items_;
+    std::size_t bytes_ = 0;
     int producers_ = 0;
     bool closed_ = false;
 };
@@ -198,7 +216,17 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
                 record.content = FilterKinds::runsInHelper(kind)
                                      ? host_.filter(kind, facts.path)
                                      : InProcessFilters::run(kind, facts.path);
-                store_.pack(record);
+                try {
+                    store_.pack(record);
+                } catch (const Error& e) {
+                    // Kept by its properties and counted as failed, as when
+                    // its filter fails.
+                    record.content = FilterResult::failed(e.message());
+                    record.utf8Text.clear();
+                    record.tokens = {};
+                    record.packedText.clear();
+                    store_.pack(record);
+                }
                 queue.push({i, std::move(record)});
             }
             queue.producerDone();

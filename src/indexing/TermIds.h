@@ -19,7 +19,7 @@ public:
     // The id of the term, or -1 when it has none.
     std::int64_t find(std::string_view term, std::uint64_t hash) const;
     std::int64_t find(std::string_view term) const { return find(term, hash(term)); }
-    // The term must not be in the table yet; ids are below 2^32.
+    // The term must not be in the table yet; ids are below 2^32 - 1.
     void insert(std::string_view term, std::uint64_t hash, std::uint32_t id);
     void insert(std::string_view term, std::uint32_t id) { insert(term, hash(term), id); }
     void clear();

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bit>
 #include <iterator>
+#include <limits>
 
 namespace tessellon {
 
@@ -17,6 +18,8 @@ namespace {
 // spelled out, which keeps memory bounded.
 constexpr qsizetype MaxTerms = 1 << 18;
 constexpr qsizetype MaxNumberedTermBytes = 24;
+// Far more than the filters' cap on a document's text ever gives.
+constexpr std::uint64_t MaxUnpackedBytes = std::uint64_t(1) << 30;
 
 void putVarint(QByteArray& out, std::uint64_t v) {
     while (v >= 0x80) {
@@ -60,13 +63,11 @@ void TermPacker::load(QList<QByteArray> terms) {
 
 // unicode61 gives no colocated tokens (synonyms); were there any, they would
 // not be terms of their own.
-int TermPacker::collect(void* context, int flags, const char* token, int length, int start,
-                        int end) {
+int TermPacker::collect(void* context, int flags, const char* token, int length, int, int) {
     if (flags & FTS5_TOKEN_COLOCATED)
         return SQLITE_OK;
     auto* tokens = static_cast<TextTokens*>(context);
-    tokens->list.push_back(
-        {std::uint32_t(tokens->bytes.size()), std::uint32_t(length), start, end});
+    tokens->list.push_back({std::uint32_t(tokens->bytes.size()), std::uint32_t(length)});
     tokens->bytes.append(token, std::size_t(length));
     return SQLITE_OK;
 }
@@ -79,9 +80,13 @@ TextTokens TermPacker::tokenize(const QByteArray& utf8Text) const {
         throw Error(QStringLiteral("Cannot create the full-text tokenizer"));
     TextTokens tokens;
     tokens.bytes.reserve(std::size_t(utf8Text.size()));
-    tokenizer_->xTokenize(instance, &tokens, FTS5_TOKENIZE_DOCUMENT, utf8Text.constData(),
-                          int(utf8Text.size()), collect);
+    const int rc = tokenizer_->xTokenize(instance, &tokens, FTS5_TOKENIZE_DOCUMENT,
+                                         utf8Text.constData(), int(utf8Text.size()), collect);
     tokenizer_->xDelete(instance);
+    // Part of a text's terms would be indexed as if they were all of it.
+    if (rc != SQLITE_OK)
+        throw Error(QStringLiteral("The full-text tokenizer failed: %1")
+                        .arg(QString::fromUtf8(sqlite3_errstr(rc))));
     return tokens;
 }
 
@@ -159,17 +164,18 @@ QByteArray TermPacker::unpack(const QByteArray& packed) const {
     std::uint64_t numberedCount = 0;
     if (packed.isEmpty())
         return {};
+    // The index counts a column's terms in an int.
     if (!getVarint(packed, pos, count) || !getVarint(packed, pos, numberedCount) ||
-        numberedCount > count)
+        numberedCount > count || count > std::uint64_t(std::numeric_limits<int>::max()))
         throw damaged();
     QByteArray out;
-    QByteArray first;
+    QByteArray shortest;
     std::uint64_t distinct = 0;
     const auto add = [&](const QByteArray& term) {
-        if (distinct++ == 0)
-            first = term;
-        else
+        if (distinct++ > 0)
             out += ' ';
+        if (distinct == 1 || term.size() < shortest.size())
+            shortest = term;
         out += term;
     };
     {
@@ -194,9 +200,15 @@ QByteArray TermPacker::unpack(const QByteArray& packed) const {
     }
     if (distinct > count || (count > 0 && distinct == 0))
         throw damaged();
-    out.reserve(out.size() + qsizetype(count - distinct) * (first.size() + 1));
+    // The shortest term pads to the count, so the text is no longer than the
+    // document's own terms were.
+    const std::uint64_t padded =
+        std::uint64_t(out.size()) + (count - distinct) * std::uint64_t(shortest.size() + 1);
+    if (padded > MaxUnpackedBytes)
+        throw damaged();
+    out.reserve(qsizetype(padded));
     for (std::uint64_t i = distinct; i < count; ++i)
-        out += ' ' + first;
+        out += ' ' + shortest;
     return out;
 }
 

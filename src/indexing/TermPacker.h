@@ -6,7 +6,7 @@
 // numbers from the catalog's term list (table `terms`) or spelled out when
 // the list is full or the term is long, and how many terms the text had.
 // The terms come from SQLite's own unicode61 tokenizer, so they match the
-// index exactly; unpack() gives them joined by blanks, the first repeated
+// index exactly; unpack() gives them joined by blanks, the shortest repeated
 // up to the original number, which tokenizes to the same terms and count.
 //
 // pack() may run on any thread; new terms wait in memory until the store
@@ -18,7 +18,6 @@
 #include "indexing/TextTokens.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QList>
 #include <memory>
 #include <mutex>
@@ -44,7 +43,8 @@ public:
     // The text's terms as the full-text index makes them.
     TextTokens tokenize(const QByteArray& utf8Text) const;
     QByteArray pack(const TextTokens& tokens);
-    // The terms joined by blanks (UTF-8).
+    // The distinct terms joined by blanks, the shortest repeated up to the
+    // number of terms the text had (UTF-8). Throws on damaged bytes.
     QByteArray unpack(const QByteArray& packed) const;
     // Terms numbered since the last call, with their ids.
     QList<QPair<std::int64_t, QByteArray>> takeNewTerms();

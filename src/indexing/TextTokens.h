@@ -1,5 +1,5 @@
-// The terms SQLite's unicode61 tokenizer made of one text, in order, with
-// where each came from in the text. Made once on a filter thread and used
+// The terms SQLite's unicode61 tokenizer made of one text, in order. Made
+// once on a filter thread and used
 // twice: for the terms the store keeps (TermPacker) and for the full-text
 // index itself (DocumentTokenizer), so the store writer never tokenizes a
 // document's text again.
@@ -16,11 +16,11 @@ namespace tessellon {
 inline constexpr const char* TokenizerArguments[] = {"remove_diacritics", "2"};
 
 struct TextTokens {
+    // Where a term came from in the text is left out: the index does not
+    // use it when it takes a document, and a long text has many terms.
     struct Token {
         std::uint32_t offset = 0; // in `bytes`
         std::uint32_t length = 0;
-        int start = 0; // byte range in the text
-        int end = 0;
     };
     std::string bytes; // the terms one after the other
     std::vector<Token> list;

@@ -4,8 +4,10 @@
 #include "indexing/DocumentTokenizer.h"
 #include "indexing/ExcludeRules.h"
 #include "indexing/FilterProtocol.h"
+#include "indexing/IndexStore.h"
 #include "indexing/SqliteDatabase.h"
 #include "indexing/StoreFigures.h"
+#include "indexing/StoreSchema.h"
 #include "indexing/TermIds.h"
 #include "indexing/TermPacker.h"
 #include "support/QtPrinters.h"
@@ -43,8 +45,8 @@ TEST(TermPacker, KeepsTheDistinctTermsAndTheirNumber) {
     const QByteArray longTerm = QByteArray("y").repeated(40);
     const QByteArray packed = pack("The THE the; Ärger — " + longTerm + " x1.5");
     // Distinct terms (numbered ones in the order of their numbers, then the
-    // spelled-out ones), then the first repeated up to the count of 7.
-    EXPECT_EQ(packer.unpack(packed), "the arger x1 5 " + longTerm + " the the");
+    // spelled-out ones), then the shortest repeated up to the count of 7.
+    EXPECT_EQ(packer.unpack(packed), "the arger x1 5 " + longTerm + " 5 5");
     const auto fresh = packer.takeNewTerms();
     QList<QByteArray> numbered;
     for (const auto& [id, term] : fresh) {
@@ -55,6 +57,10 @@ TEST(TermPacker, KeepsTheDistinctTermsAndTheirNumber) {
     EXPECT_TRUE(packer.takeNewTerms().isEmpty());
     EXPECT_EQ(packer.unpack(pack("")), "");
     EXPECT_EQ(packer.unpack(pack("5 5 5")), "5 5 5");
+    // A long term met once and a short one met often unpack to no more than
+    // the text itself.
+    const QByteArray lopsided = QByteArray("z").repeated(10000) + QByteArray(" ab").repeated(3000);
+    EXPECT_LE(packer.unpack(pack(lopsided)).size(), lopsided.size());
 
     // A packer that loads the saved list reads the same packed bytes; one
     // without the list, or damaged bytes, give an error instead of terms.
@@ -62,8 +68,14 @@ TEST(TermPacker, KeepsTheDistinctTermsAndTheirNumber) {
     reloaded.load(numbered);
     EXPECT_EQ(reloaded.unpack(packed), packer.unpack(packed));
     EXPECT_THROW(TermPacker(db.handle()).unpack(packed), Error);
-    for (const QByteArray& damaged :
-         {packed.left(3), QByteArray("\x02\x05"), QByteArray("\x01\x00"), QByteArray("\x80")})
+    // Damaged: cut short, more distinct terms than terms, a varint that does
+    // not end, and counts far beyond any text (2^40, 2^31 - 1) ahead of a
+    // spelled-out term.
+    for (const QByteArray& damaged : {packed.left(3), QByteArray("\x02\x05"), QByteArray("\x80"),
+                                      QByteArray::fromHex("8080808080200001"
+                                                          "61"),
+                                      QByteArray::fromHex("ffffffff070001"
+                                                          "61")})
         EXPECT_THROW(packer.unpack(damaged), Error) << damaged.toHex().constData();
 }
 
@@ -117,6 +129,41 @@ TEST(DocumentTokenizer, HandsTheIndexTheGivenTokensOnlyForTheExpectedDocumentTex
             EXPECT_FALSE(has(word))
                 << c.table << " " << c.expected.constData() << " " << word.toStdString();
     }
+}
+
+TEST(DocumentTokenizer, IsWhatTheStoreWriterIndexesDocumentTextsWith) {
+    // The store's table tokenizes as the filter threads do...
+    const QByteArray tokenize = QByteArray("tokenize = 'unicode61 ") + TokenizerArguments[0] + ' ' +
+                                TokenizerArguments[1] + "'";
+    EXPECT_TRUE(QByteArray(StoreSchema::CreateStatements).contains(tokenize));
+
+    // ...so the writer hands it the record's tokens: here another text's, to
+    // see which the index took.
+    TempDir dir;
+    const QString file = dir.filePath("index.sqlite3");
+    {
+        IndexStore store(file);
+        DocumentRecord record;
+        record.facts.path = "/docs/a.txt";
+        record.facts.directory = "/docs";
+        record.facts.filename = "a.txt";
+        record.content.state = FilterState::Filtered;
+        record.content.text = "original words";
+        store.pack(record);
+        SqliteDatabase scratch(":memory:", SqliteDatabase::Mode::ReadWrite);
+        record.tokens = TermPacker(scratch.handle()).tokenize("handed over");
+        store.begin();
+        store.put(std::move(record), 0);
+        store.commit();
+    }
+    SqliteDatabase db(file, SqliteDatabase::Mode::ReadOnly);
+    const auto matches = [&](const char* word) {
+        SqliteStatement q(db, "SELECT count(*) FROM fulltext WHERE fulltext MATCH ?1");
+        q.bind(1, QString::fromLatin1(word));
+        return q.step() && q.integer(0) == 1;
+    };
+    EXPECT_TRUE(matches("handed"));
+    EXPECT_FALSE(matches("original"));
 }
 
 TEST(ExcludeRules, MatchNamesPathsAndOwnFoldersByIdentity) {
