@@ -29,7 +29,7 @@ struct FileFacts {
 
 struct DocumentRecord {
     FileFacts facts;
-    FilterResult content;
+    FilterResult content; // its text is dropped once packed
     // Made from the content by IndexStore::pack, on a filter thread, so the
     // one store writer has less to do.
     QString characterization;

@@ -208,6 +208,11 @@ QHash<QByteArray, IndexStore::Known> IndexStore::knownBelow(const QByteArray& fo
 void IndexStore::pack(DocumentRecord& record) {
     record.characterization = TextSummary::characterization(record.content.text);
     record.utf8Text = record.content.text.toUtf8();
+    // From here on the UTF-8 text is the only copy kept: records wait in a
+    // queue for the writer, and toUtf8() leaves room for three bytes a
+    // character.
+    record.utf8Text.squeeze();
+    record.content.text = QString();
     if (!record.utf8Text.isEmpty()) {
         record.tokens = terms_->tokenize(record.utf8Text);
         record.packedText = terms_->pack(record.tokens);

@@ -61,9 +61,9 @@ public:
     // Known documents below a folder, at any depth.
     QHash<QByteArray, Known> knownBelow(const QByteArray& folder);
 
-    // Computes what put() stores beside the content (the summary, the
-    // text's terms for the full-text index, the packed terms); safe to call
-    // on any thread.
+    // Computes what put() stores from the content's text (the summary, the
+    // text as UTF-8, its terms for the full-text index, the packed terms)
+    // and drops the text itself; safe to call on any thread.
     void pack(DocumentRecord& record);
     // Inserts a document or replaces the one at the same path (keeping its
     // id). A record that was not packed is packed here.

@@ -27,7 +27,7 @@ constexpr int BatchDocuments = 2000;
 constexpr int BatchMilliseconds = 1000;
 constexpr std::size_t QueueCapacity = 64;
 // A few large texts fill the queue before 64 documents do.
-constexpr std::size_t QueueCapacityBytes = 64 << 20;
+constexpr std::size_t QueueCapacityBytes = 32 << 20;
 // The one store writer is what limits a scan; the filter threads yield the
 // processor to it (they are faster, and wait on the full queue otherwise).
 constexpr int FilterThreadNiceness = 10;
@@ -38,9 +38,9 @@ struct Filtered {
 
     // What the record holds in memory, roughly.
     std::size_t bytes() const {
-        return std::size_t(record.content.text.size()) * 2 + std::size_t(record.utf8Text.size()) +
-               record.tokens.bytes.size() + record.tokens.list.size() * sizeof(TextTokens::Token) +
-               std::size_t(record.packedText.size());
+        return std::size_t(record.utf8Text.capacity()) + record.tokens.bytes.capacity() +
+               record.tokens.list.capacity() * sizeof(TextTokens::Token) +
+               std::size_t(record.packedText.capacity());
     }
 };
 
@@ -252,7 +252,7 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
                 lastFailure =
                     PathCodec::fromBytes(work.facts.path) + QStringLiteral(": ") + content.error;
             }
-            summary.textBytes += content.text.size();
+            summary.textBytes += item->record.utf8Text.size();
             store_.put(std::move(item->record), work.existingId);
             ++done;
             if (++inBatch >= BatchDocuments || sinceCommit.elapsed() >= BatchMilliseconds) {
