@@ -58,7 +58,7 @@ public:
                    closed_;
         });
         bytes_ += bytes;
-        items_.push_back({std::move(item), bytes});
+        items_.push_back(std::move(item));
         notEmpty_.notify_one();
     }
     std::optional<Filtered> pop() {
@@ -66,8 +66,8 @@ public:
         notEmpty_.wait(lock, [&] { return !items_.empty() || producers_ == 0 || closed_; });
         if (items_.empty())
             return std::nullopt;
-        Filtered item = std::move(items_.front().first);
-        bytes_ -= items_.front().second;
+        bytes_ -= items_.front().bytes();
+        Filtered item = std::move(items_.front());
         items_.pop_front();
         notFull_.notify_all();
         return item;
@@ -88,7 +88,7 @@ public:
 private:
     std::mutex mutex_;
     std::condition_variable notFull_, notEmpty_;
-    std::deque<std::pair<Filtered, std::size_t>> items_;
+    std::deque<Filtered> items_;
     std::size_t bytes_ = 0;
     int producers_ = 0;
     bool closed_ = false;
@@ -220,12 +220,10 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
                     store_.pack(record);
                 } catch (const Error& e) {
                     // Kept by its properties and counted as failed, as when
-                    // its filter fails.
+                    // its filter fails (the writer packs what is left).
+                    record = DocumentRecord();
+                    record.facts = facts;
                     record.content = FilterResult::failed(e.message());
-                    record.utf8Text.clear();
-                    record.tokens = {};
-                    record.packedText.clear();
-                    store_.pack(record);
                 }
                 queue.push({i, std::move(record)});
             }

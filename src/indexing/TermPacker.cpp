@@ -9,6 +9,8 @@
 #include <bit>
 #include <iterator>
 #include <limits>
+#include <string_view>
+#include <vector>
 
 namespace tessellon {
 

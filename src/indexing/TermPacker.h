@@ -22,9 +22,6 @@
 #include <memory>
 #include <mutex>
 #include <shared_mutex>
-#include <string>
-#include <string_view>
-#include <vector>
 
 struct sqlite3;
 struct fts5_tokenizer;
