@@ -2,9 +2,9 @@
 // changes start, stop, pause and resume.
 #include "AdminCommand.h"
 
-#include "indexing/CatalogRegistry.h"
-#include "indexing/IndexStore.h"
-#include "indexing/ServicePaths.h"
+#include "indexing/registry/CatalogRegistry.h"
+#include "indexing/registry/ServicePaths.h"
+#include "indexing/store/IndexStore.h"
 
 #include <QDir>
 #include <QFile>

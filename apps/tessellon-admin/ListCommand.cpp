@@ -5,8 +5,8 @@
 // "not accessible".
 #include "AdminCommand.h"
 
-#include "indexing/LocalAdminServer.h"
-#include "indexing/LocalCatalogAdmin.h"
+#include "indexing/service/LocalAdminServer.h"
+#include "indexing/service/LocalCatalogAdmin.h"
 
 namespace tessellon::admin {
 

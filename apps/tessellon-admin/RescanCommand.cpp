@@ -3,9 +3,9 @@
 // SIGTERM ends it after the current transaction.
 #include "AdminCommand.h"
 
-#include "indexing/CatalogRegistry.h"
-#include "indexing/Indexer.h"
-#include "indexing/ServicePaths.h"
+#include "indexing/crawl/Indexer.h"
+#include "indexing/registry/CatalogRegistry.h"
+#include "indexing/registry/ServicePaths.h"
 
 #include <QElapsedTimer>
 #include <csignal>

@@ -2,7 +2,7 @@
 // SIGTERM, and whether it runs.
 #include "AdminCommand.h"
 
-#include "indexing/ServiceControl.h"
+#include "indexing/service/ServiceControl.h"
 
 namespace tessellon::admin {
 

@@ -2,7 +2,7 @@
 // catalogs of the indexing service, and starts and stops its daemon.
 #include "AdminCommand.h"
 
-#include "indexing/RegistryCatalogResolver.h"
+#include "indexing/registry/RegistryCatalogResolver.h"
 #include "indexing/statement/QueryCommand.h"
 
 #include <QCoreApplication>

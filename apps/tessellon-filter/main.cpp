@@ -3,9 +3,9 @@
 // argument, and writes the encoded result on standard output. It runs with a
 // memory limit and under a time budget set by the indexer; whatever goes
 // wrong in here costs only this one document.
-#include "indexing/FilterKind.h"
-#include "indexing/FilterProtocol.h"
-#include "indexing/InProcessFilters.h"
+#include "indexing/filters/FilterKind.h"
+#include "indexing/filters/FilterProtocol.h"
+#include "indexing/filters/InProcessFilters.h"
 
 #include <QFile>
 #include <cstdio>

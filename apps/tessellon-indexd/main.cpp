@@ -2,10 +2,10 @@
 // service's lock for its whole life (that is what "running" means to the
 // administration), works at idle CPU and I/O priority, and ends cleanly on
 // SIGTERM or SIGINT: the transaction in progress commits whole.
-#include "indexing/CatalogRegistry.h"
-#include "indexing/DaemonLock.h"
-#include "indexing/IndexDaemon.h"
-#include "indexing/ServicePaths.h"
+#include "indexing/registry/CatalogRegistry.h"
+#include "indexing/registry/ServicePaths.h"
+#include "indexing/service/DaemonLock.h"
+#include "indexing/service/IndexDaemon.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

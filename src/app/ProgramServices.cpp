@@ -1,8 +1,8 @@
 #include "app/ProgramServices.h"
 
-#include "indexing/CatalogRegistry.h"
-#include "indexing/LocalAdminServer.h"
-#include "indexing/ServicePaths.h"
+#include "indexing/registry/CatalogRegistry.h"
+#include "indexing/registry/ServicePaths.h"
+#include "indexing/service/LocalAdminServer.h"
 
 namespace tessellon {
 

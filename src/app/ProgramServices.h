@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/TKorvaneTessellonMain.h"
-#include "indexing/RegistryCatalogResolver.h"
+#include "indexing/registry/RegistryCatalogResolver.h"
 #include "indexing/statement/IndexQueryProvider.h"
 
 namespace tessellon {

@@ -1,7 +1,7 @@
 #include "ServiceSandbox.h"
 
-#include "indexing/ServicePaths.h"
-#include "indexing/SqliteDatabase.h"
+#include "indexing/registry/ServicePaths.h"
+#include "indexing/store/SqliteDatabase.h"
 
 #include <QProcess>
 
@@ -9,8 +9,6 @@ using namespace tessellon;
 
 ServiceSandbox::ServiceSandbox()
     : oldConfig_(qgetenv("TESSELLON_CONFIG_DIR")), oldData_(qgetenv("TESSELLON_DATA_DIR")) {
-    if (qEnvironmentVariableIsEmpty("TESSELLON_BIN_DIR"))
-        qputenv("TESSELLON_BIN_DIR", TESSELLON_TEST_BIN_DIR);
     dir_.mkdir("config");
     dir_.mkdir("data");
     qputenv("TESSELLON_CONFIG_DIR", configDir().toUtf8());

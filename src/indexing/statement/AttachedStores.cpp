@@ -1,9 +1,9 @@
 #include "indexing/statement/AttachedStores.h"
 
 #include "common/PathCodec.h"
-#include "indexing/SqliteStatement.h"
 #include "indexing/statement/ProviderFunctions.h"
 #include "indexing/statement/QueryPlanner.h"
+#include "indexing/store/SqliteStatement.h"
 
 #include <sqlite3.h>
 #include <sys/stat.h>

@@ -1,6 +1,5 @@
 #include "indexing/statement/IndexQueryProvider.h"
 
-#include "indexing/SqliteStatement.h"
 #include "indexing/statement/AttachedStores.h"
 #include "indexing/statement/Parser.h"
 #include "indexing/statement/ProviderFunctions.h"
@@ -8,6 +7,7 @@
 #include "indexing/statement/ResultValue.h"
 #include "indexing/statement/StatementRecordSet.h"
 #include "indexing/statement/SyntaxError.h"
+#include "indexing/store/SqliteStatement.h"
 
 #include <QSysInfo>
 

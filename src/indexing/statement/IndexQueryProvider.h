@@ -6,7 +6,7 @@
 #pragma once
 
 #include "common/QueryProvider.h"
-#include "indexing/CatalogResolver.h"
+#include "indexing/registry/CatalogResolver.h"
 
 #include <memory>
 

@@ -2,10 +2,10 @@
 
 #include "common/Error.h"
 #include "common/PathCodec.h"
-#include "indexing/Fts5Api.h"
-#include "indexing/NameCollation.h"
 #include "indexing/statement/PatternMatcher.h"
 #include "indexing/statement/QueryPlanner.h"
+#include "indexing/store/Fts5Api.h"
+#include "indexing/store/NameCollation.h"
 
 #include <sqlite3.h>
 

@@ -4,7 +4,7 @@
 // query catalogs from a shell.
 #pragma once
 
-#include "indexing/CatalogResolver.h"
+#include "indexing/registry/CatalogResolver.h"
 
 #include <QStringList>
 #include <QTextStream>

@@ -11,9 +11,9 @@
 // serves shallow ones.
 #pragma once
 
-#include "indexing/NameCollation.h"
 #include "indexing/statement/QueryPlan.h"
 #include "indexing/statement/Statement.h"
+#include "indexing/store/NameCollation.h"
 
 #include <QStringList>
 

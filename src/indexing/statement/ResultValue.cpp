@@ -1,7 +1,7 @@
 #include "indexing/statement/ResultValue.h"
 
 #include "common/PathCodec.h"
-#include "indexing/SqliteStatement.h"
+#include "indexing/store/SqliteStatement.h"
 
 #include <QDateTime>
 #include <cmath>

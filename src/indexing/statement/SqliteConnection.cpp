@@ -1,7 +1,7 @@
 #include "indexing/statement/SqliteConnection.h"
 
 #include "common/PathCodec.h"
-#include "indexing/SqliteStatement.h"
+#include "indexing/store/SqliteStatement.h"
 
 #include <sqlite3.h>
 

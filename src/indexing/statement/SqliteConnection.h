@@ -4,7 +4,7 @@
 #pragma once
 
 #include "common/Error.h"
-#include "indexing/SqliteHandle.h"
+#include "indexing/store/SqliteHandle.h"
 
 #include <QString>
 

@@ -1,0 +1,126 @@
+#include "indexing/crawl/IndexWorker.h"
+
+#include "common/Error.h"
+#include "indexing/crawl/Indexer.h"
+#include "indexing/registry/ServicePaths.h"
+
+#include <QFileInfo>
+
+namespace tessellon {
+
+namespace {
+
+bool sameSetup(const CatalogEntry& a, const CatalogEntry& b) {
+    return a.location == b.location && a.scopes == b.scopes && a.excludes == b.excludes;
+}
+
+} // namespace
+
+IndexWorker::IndexWorker(Finished finished)
+    : finished_(std::move(finished)), thread_([this] { run(); }) {}
+
+IndexWorker::~IndexWorker() {
+    stop();
+}
+
+void IndexWorker::updateAll(const CatalogEntry& catalog) {
+    enqueue(Job{catalog, true, {}});
+}
+
+void IndexWorker::updateFolders(const CatalogEntry& catalog, const QSet<QByteArray>& folders) {
+    enqueue(Job{catalog, false, folders});
+}
+
+void IndexWorker::enqueue(Job job) {
+    std::lock_guard lock(mutex_);
+    for (Job& waiting : jobs_) {
+        if (waiting.catalog.name != job.catalog.name)
+            continue;
+        waiting.catalog = job.catalog;
+        waiting.all = waiting.all || job.all;
+        waiting.folders.unite(job.folders);
+        return;
+    }
+    jobs_.push_back(std::move(job));
+    wake_.notify_one();
+}
+
+void IndexWorker::retain(const QStringList& catalogNames) {
+    std::lock_guard lock(mutex_);
+    std::erase_if(jobs_, [&](const Job& j) { return !catalogNames.contains(j.catalog.name); });
+    retained_ = catalogNames;
+}
+
+void IndexWorker::stop() {
+    {
+        std::lock_guard lock(mutex_);
+        if (stopping_ && !thread_.joinable())
+            return;
+        stopping_ = true;
+        cancel_ = true;
+        wake_.notify_all();
+    }
+    if (thread_.joinable())
+        thread_.join();
+    indexers_.clear();
+}
+
+void IndexWorker::run() {
+    for (;;) {
+        Job job;
+        {
+            std::unique_lock lock(mutex_);
+            running_ = false;
+            wake_.wait(lock, [&] { return stopping_ || !jobs_.empty(); });
+            if (stopping_)
+                return;
+            job = std::move(jobs_.front());
+            jobs_.pop_front();
+            running_ = true;
+            if (retained_) {
+                std::erase_if(indexers_,
+                              [&](const auto& entry) { return !retained_->contains(entry.first); });
+                retained_.reset();
+            }
+        }
+        execute(job);
+    }
+}
+
+void IndexWorker::execute(const Job& job) {
+    const QString& name = job.catalog.name;
+    ScanSummary summary;
+    QList<QByteArray> folders;
+    QString error;
+    try {
+        auto it = indexers_.find(name);
+        // A store removed meanwhile (the catalog was removed and added again)
+        // is opened afresh rather than written through a stale handle.
+        if (it == indexers_.end() || !sameSetup(it->second->catalog(), job.catalog) ||
+            !QFileInfo::exists(ServicePaths::storeFile(job.catalog.location))) {
+            indexers_.erase(name);
+            it = indexers_.emplace(name, std::make_unique<Indexer>(job.catalog, &cancel_)).first;
+            error = it->second->notice();
+        }
+        Indexer& indexer = *it->second;
+        summary = job.all ? indexer.updateAll() : indexer.updateFolders(job.folders.values());
+        folders = indexer.walkedFolders();
+    } catch (const StoreBusyError& e) {
+        // A rescan by hand holds the store: try again when it may be done.
+        {
+            std::unique_lock lock(mutex_);
+            if (wake_.wait_for(lock, std::chrono::seconds(2), [&] { return stopping_; }))
+                return;
+        }
+        enqueue(job);
+        return;
+    } catch (const std::exception& e) {
+        // The store is opened afresh for the next job; a store that cannot be
+        // opened at all is reported each time, never retried in a loop.
+        indexers_.erase(name);
+        error = errorMessage(e);
+    }
+    finished_(name, folders, summary, error);
+}
+
+} // namespace tessellon

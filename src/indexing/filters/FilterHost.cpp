@@ -1,0 +1,69 @@
+#include "indexing/filters/FilterHost.h"
+
+#include "indexing/filters/FilterLimits.h"
+#include "indexing/filters/FilterProtocol.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <sys/resource.h>
+
+namespace tessellon {
+
+FilterHost::FilterHost(QString helperPath, std::atomic<bool>* cancel, int timeoutMs)
+    : helperPath_(std::move(helperPath)), cancel_(cancel), timeoutMs_(timeoutMs) {}
+
+QString FilterHost::defaultHelperPath() {
+    const QString name = QStringLiteral("tessellon-filter");
+    const QString fromEnvironment = qEnvironmentVariable("TESSELLON_BIN_DIR");
+    if (!fromEnvironment.isEmpty() && QFileInfo::exists(fromEnvironment + '/' + name))
+        return fromEnvironment + '/' + name;
+    return QCoreApplication::applicationDirPath() + '/' + name;
+}
+
+FilterResult FilterHost::filter(FilterKind kind, const QByteArray& path) const {
+    QProcess helper;
+    helper.setProgram(helperPath_);
+    helper.setArguments({FilterKinds::name(kind)});
+    helper.setProcessChannelMode(QProcess::SeparateChannels);
+    helper.setStandardErrorFile(QProcess::nullDevice());
+    helper.setChildProcessModifier([] {
+        const rlimit memory{rlim_t(FilterLimits::HelperMemoryBytes),
+                            rlim_t(FilterLimits::HelperMemoryBytes)};
+        ::setrlimit(RLIMIT_AS, &memory);
+        const rlimit noCore{0, 0};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+    });
+    helper.start();
+    if (!helper.waitForStarted(5000))
+        return FilterResult::failed(
+            QStringLiteral("the filter helper %1 could not be started").arg(helperPath_));
+    helper.write(path);
+    helper.closeWriteChannel();
+    QElapsedTimer clock;
+    clock.start();
+    QByteArray answer;
+    // Short waits, so that a cancel request or the time budget is noticed
+    // within a tenth of a second.
+    while (helper.state() != QProcess::NotRunning) {
+        helper.waitForFinished(100);
+        answer += helper.readAllStandardOutput();
+        if ((cancel_ && cancel_->load()) || clock.elapsed() > timeoutMs_) {
+            helper.kill();
+            helper.waitForFinished(2000);
+            return FilterResult::failed(
+                cancel_ && cancel_->load()
+                    ? QStringLiteral("filtering was cancelled")
+                    : QStringLiteral("the filter took longer than %1 s").arg(timeoutMs_ / 1000));
+        }
+    }
+    answer += helper.readAllStandardOutput();
+    if (helper.exitStatus() != QProcess::NormalExit || helper.exitCode() != 0)
+        return FilterResult::failed(QStringLiteral("the filter helper crashed on this document"));
+    if (const auto result = FilterProtocol::decode(answer))
+        return *result;
+    return FilterResult::failed(QStringLiteral("the filter helper gave no usable answer"));
+}
+
+} // namespace tessellon

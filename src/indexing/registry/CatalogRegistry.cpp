@@ -1,0 +1,178 @@
+#include "indexing/registry/CatalogRegistry.h"
+
+#include "common/Error.h"
+#include "common/PathCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSaveFile>
+
+namespace tessellon {
+
+namespace {
+
+constexpr qsizetype MaxNameLength = 99;
+
+QByteArray escapeValue(const QString& value) {
+    QByteArray out;
+    for (char c : PathCodec::toBytes(value)) {
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\r')
+            out += "\\r";
+        else
+            out += c;
+    }
+    return out;
+}
+
+QString unescapeValue(const QByteArray& raw) {
+    QByteArray out;
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        if (raw[i] == '\\' && i + 1 < raw.size()) {
+            const char next = raw[++i];
+            out += next == 'n' ? '\n' : next == 'r' ? '\r' : next;
+        } else {
+            out += raw[i];
+        }
+    }
+    return PathCodec::fromBytes(out);
+}
+
+QByteArray stateText(CatalogState state) {
+    switch (state) {
+    case CatalogState::Paused:
+        return "paused";
+    case CatalogState::Stopped:
+        return "stopped";
+    case CatalogState::Running:
+        break;
+    }
+    return "running";
+}
+
+CatalogState stateFromText(const QString& text) {
+    if (text.compare(QLatin1String("stopped"), Qt::CaseInsensitive) == 0)
+        return CatalogState::Stopped;
+    if (text.compare(QLatin1String("paused"), Qt::CaseInsensitive) == 0)
+        return CatalogState::Paused;
+    return CatalogState::Running;
+}
+
+} // namespace
+
+QStringList defaultExcludePatterns() {
+    return {QStringLiteral(".git"), QStringLiteral(".hg"), QStringLiteral(".svn"),
+            QStringLiteral(".cache")};
+}
+
+CatalogRegistry::CatalogRegistry(QString file) : file_(std::move(file)) {}
+
+QList<CatalogEntry> CatalogRegistry::load() const {
+    QFile f(file_);
+    if (!f.exists())
+        return {};
+    if (!f.open(QIODevice::ReadOnly))
+        throw FileError(
+            QStringLiteral("Cannot read the catalog registry %1: %2").arg(file_, f.errorString()));
+    return parse(f.readAll());
+}
+
+std::optional<CatalogEntry> CatalogRegistry::find(const QString& name) const {
+    const QList<CatalogEntry> catalogs = load();
+    const qsizetype i = indexOf(catalogs, name);
+    if (i < 0)
+        return std::nullopt;
+    return catalogs[i];
+}
+
+void CatalogRegistry::modify(const std::function<void(QList<CatalogEntry>&)>& change) const {
+    if (!QDir().mkpath(QFileInfo(file_).absolutePath()))
+        throw FileError(QStringLiteral("Cannot create the folder of %1").arg(file_));
+    QLockFile lock(file_ + QStringLiteral(".lock"));
+    lock.setStaleLockTime(10000);
+    if (!lock.tryLock(10000))
+        throw FileError(
+            QStringLiteral("The catalog registry %1 is locked by another program").arg(file_));
+    QList<CatalogEntry> catalogs = load();
+    change(catalogs);
+    QSaveFile out(file_);
+    if (!out.open(QIODevice::WriteOnly) || out.write(serialize(catalogs)) < 0 || !out.commit())
+        throw FileError(QStringLiteral("Cannot write the catalog registry %1: %2")
+                            .arg(file_, out.errorString()));
+}
+
+void CatalogRegistry::checkName(const QString& name) {
+    bool valid = !name.isEmpty() && name.size() <= MaxNameLength;
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        const bool allowed = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') ||
+                             (u >= '0' && u <= '9') || u == '_' || u == '-';
+        valid = valid && allowed;
+    }
+    if (!valid)
+        throw Error(QStringLiteral("'%1' is not a valid catalog name: use 1 to %2 letters, "
+                                   "digits, '_' and '-'")
+                        .arg(name)
+                        .arg(MaxNameLength));
+}
+
+qsizetype CatalogRegistry::indexOf(const QList<CatalogEntry>& catalogs, const QString& name) {
+    for (qsizetype i = 0; i < catalogs.size(); ++i) {
+        if (catalogs[i].name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
+}
+
+QList<CatalogEntry> CatalogRegistry::parse(const QByteArray& content) {
+    QList<CatalogEntry> catalogs;
+    for (QByteArray line : content.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.isEmpty() || trimmed.startsWith(';') || trimmed.startsWith('#'))
+            continue;
+        if (trimmed.startsWith('[') && trimmed.endsWith(']')) {
+            CatalogEntry entry;
+            entry.name = QString::fromUtf8(trimmed.mid(1, trimmed.size() - 2)).trimmed();
+            catalogs << entry;
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (eq < 0 || catalogs.isEmpty())
+            continue;
+        const QByteArray key = line.left(eq).trimmed().toLower();
+        const QString value = unescapeValue(line.mid(eq + 1));
+        CatalogEntry& entry = catalogs.last();
+        if (key == "location")
+            entry.location = value;
+        else if (key == "scope")
+            entry.scopes << value;
+        else if (key == "exclude")
+            entry.excludes << value;
+        else if (key == "state")
+            entry.state = stateFromText(value);
+    }
+    return catalogs;
+}
+
+QByteArray CatalogRegistry::serialize(const QList<CatalogEntry>& catalogs) {
+    QByteArray out = "; Catalogs of the Tessellon indexing service, in enumeration order.\n";
+    for (const CatalogEntry& c : catalogs) {
+        out += "\n[" + c.name.toUtf8() + "]\n";
+        out += "Location=" + escapeValue(c.location) + '\n';
+        for (const QString& scope : c.scopes)
+            out += "Scope=" + escapeValue(scope) + '\n';
+        for (const QString& pattern : c.excludes)
+            out += "Exclude=" + escapeValue(pattern) + '\n';
+        out += "State=" + stateText(c.state) + '\n';
+    }
+    return out;
+}
+
+} // namespace tessellon

@@ -1,0 +1,40 @@
+// One catalog of the local machine for the administration interface: its
+// registry entry for name, location and the user's stop or pause, the
+// daemon's liveness for running and paused, and its store for the figures.
+#pragma once
+
+#include "common/AdminIndexServer.h"
+#include "indexing/registry/CatalogRegistry.h"
+#include "indexing/store/StoreFigures.h"
+
+namespace tessellon {
+
+class LocalCatalogAdmin : public CatalogAdmin {
+public:
+    LocalCatalogAdmin(CatalogRegistry registry, CatalogEntry entry, bool daemonRuns);
+
+    QString CatalogName() override;
+    QString CatalogLocation() override;
+    bool IsCatalogRunning() override;
+    bool IsCatalogPaused() override;
+    bool IsCatalogStopped() override;
+    bool IsUpToDate() override;
+    std::int64_t IndexSize() override;
+    std::int64_t TotalDocumentCount() override;
+    std::int64_t DocumentsToFilter() override;
+    std::int64_t QueryCount() override;
+    void StartCatalog() override;
+    void StopCatalog() override;
+
+    // The figures together, read in one go.
+    StoreFigures figures() const;
+
+private:
+    void setState(CatalogState state);
+
+    CatalogRegistry registry_;
+    CatalogEntry entry_;
+    bool daemonRuns_;
+};
+
+} // namespace tessellon

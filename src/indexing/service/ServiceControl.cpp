@@ -1,0 +1,72 @@
+#include "indexing/service/ServiceControl.h"
+
+#include "common/Error.h"
+#include "indexing/registry/ServicePaths.h"
+#include "indexing/service/DaemonLock.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QThread>
+#include <csignal>
+
+namespace tessellon::ServiceControl {
+
+namespace {
+
+bool waitFor(bool running, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        if (isRunning() == running)
+            return true;
+        QThread::msleep(20);
+    }
+    return isRunning() == running;
+}
+
+} // namespace
+
+bool isRunning() {
+    return DaemonLock::isHeld(ServicePaths::daemonLockFile());
+}
+
+QString defaultDaemonPath() {
+    const QString name = QStringLiteral("tessellon-indexd");
+    const QString fromEnvironment = qEnvironmentVariable("TESSELLON_BIN_DIR");
+    if (!fromEnvironment.isEmpty() && QFileInfo::exists(fromEnvironment + '/' + name))
+        return fromEnvironment + '/' + name;
+    return QCoreApplication::applicationDirPath() + '/' + name;
+}
+
+void start(const QString& daemonPath) {
+    if (isRunning())
+        return;
+    // The daemon's messages go to a log file beside its lock.
+    QProcess daemon;
+    daemon.setProgram(daemonPath);
+    daemon.setStandardInputFile(QProcess::nullDevice());
+    daemon.setStandardOutputFile(ServicePaths::dataDir() + QStringLiteral("/tessellon-indexd.log"),
+                                 QIODevice::Append);
+    daemon.setStandardErrorFile(ServicePaths::dataDir() + QStringLiteral("/tessellon-indexd.log"),
+                                QIODevice::Append);
+    QDir().mkpath(ServicePaths::dataDir());
+    if (!daemon.startDetached())
+        throw Error(QStringLiteral("Cannot start the indexing service %1").arg(daemonPath));
+    if (!waitFor(true, 5000))
+        throw Error(QStringLiteral("The indexing service did not start"));
+}
+
+void stop() {
+    pid_t pid = 0;
+    if (!DaemonLock::isHeld(ServicePaths::daemonLockFile(), &pid))
+        return;
+    if (pid <= 0 || ::kill(pid, SIGTERM) != 0)
+        throw Error(QStringLiteral("Cannot signal the indexing service (process %1)").arg(pid));
+    if (!waitFor(false, 5000))
+        throw Error(QStringLiteral("The indexing service (process %1) did not end").arg(pid));
+}
+
+} // namespace tessellon::ServiceControl
