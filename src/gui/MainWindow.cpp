@@ -120,11 +120,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return QMainWindow::eventFilter(watched, event);
-    if (watched == hostcb->lineEdit()) {
+    if (watched == hostcb) {
         run([this] { form_.hostcbKeyPress(QChar(u'\r')); });
         return true;
     }
-    if (watched == ComboBox100->lineEdit() || watched == ComboBox103->lineEdit()) {
+    if (watched == ComboBox100 || watched == ComboBox103) {
         run([this] { form_.SearchbtnClick(); });
         return true;
     }
@@ -198,8 +198,10 @@ QWidget* MainWindow::createCriteriaArea() {
     ComboBox100 = addComboBox(form_.ComboBox100, QStringLiteral("ComboBox100"));
     ComboBox103 = addComboBox(form_.ComboBox103, QStringLiteral("ComboBox103"));
     hostcb = addComboBox(form_.hostcb, QStringLiteral("hostcb"));
+    // An editable box keeps the focus itself and hands keys to its line edit
+    // directly, past any filter there: Enter is watched on the box.
     for (QComboBox* box : {ComboBox100, ComboBox103, hostcb})
-        box->lineEdit()->installEventFilter(this);
+        box->installEventFilter(this);
     connect(hostcb, &QComboBox::editTextChanged, this,
             [this] { run([this] { form_.hostcbChange(); }); });
 

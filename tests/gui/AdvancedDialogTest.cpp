@@ -82,8 +82,9 @@ TEST_F(AdvancedDialogTest, SizeBoxesFollowTheKeyRulesWhileTyping) {
         const char* typed;
         const char* shown;
     };
-    for (const Case& c : {Case{"0", ""}, Case{"12k", "12K"}, Case{"3x4", "34"}, Case{"5mg", "5G"},
-                          Case{"007", "7"}}) {
+    for (const Case& c :
+         {Case{"0", ""}, Case{"12k", "12K"}, Case{"3x4", "34"}, Case{"5mg", "5G"}, Case{"007", "7"},
+          Case{"a01x0k", "10K"}, Case{"2,5m", "25M"}, Case{"1k", "1K"}}) {
         auto& box = dialogWidget<QComboBox>(u"ComboBox2"_qs);
         box.lineEdit()->clear();
         app->advanced().ComboBox2.text.clear();

@@ -168,18 +168,24 @@ TEST_F(MainWindowTest, CatalogTicksAndHostEnterReachTheSearch) {
     host.lineEdit()->clear();
     typeInto(host, u"farhost"_qs);
     EXPECT_EQ(catalogs.topLevelItemCount(), 0); // every edit empties the lists
-    QTest::keyClick(host.lineEdit(), Qt::Key_Return);
+    pressKey(host, Qt::Key_Return);
     EXPECT_EQ(statusText(), u"Error: Remote host farhost is unreachable."_qs);
     ASSERT_EQ(platform.messages.size(), 1) << platform.messages.join(u'|').toStdString();
     EXPECT_TRUE(platform.messages[0].startsWith(u"Can't connect to remote host farhost"_qs));
 }
 
-TEST_F(MainWindowTest, EnterInTheWordsBoxSearches) {
+TEST_F(MainWindowTest, EnterInTheWordsAndFileNameBoxesSearches) {
     start();
-    typeInto(mainWidget<QComboBox>(u"ComboBox100"_qs), u"memo"_qs);
-    QTest::keyClick(mainWidget<QComboBox>(u"ComboBox100"_qs).lineEdit(), Qt::Key_Return);
-    ASSERT_EQ(provider.executions.size(), 1);
-    EXPECT_TRUE(lastStatement().contains(u"memo"_qs));
+    const std::pair<QString, QString> boxes[] = {{u"ComboBox100"_qs, u"memo"_qs},
+                                                 {u"ComboBox103"_qs, u"*.odt"_qs}};
+    for (const auto& [name, typed] : boxes) {
+        auto& box = mainWidget<QComboBox>(name);
+        typeInto(box, typed);
+        const qsizetype runs = provider.executions.size();
+        pressKey(box, Qt::Key_Return);
+        ASSERT_EQ(provider.executions.size(), runs + 1) << name.toStdString();
+        EXPECT_TRUE(lastStatement().contains(typed)) << lastStatement().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, CatalogPopupMenuStopsTheSelectedCatalog) {
@@ -210,7 +216,9 @@ TEST_F(MainWindowTest, CatalogPopupMenuStopsTheSelectedCatalog) {
 
 TEST_F(MainWindowTest, AnEscapingErrorIsReportedAndTheCursorRestored) {
     start();
+    window->advancedDialog().show();
     typeInto(dialogWidget<QComboBox>(u"ComboBox1"_qs), u"99999999999K"_qs);
+    window->advancedDialog().hide();
     click(mainWidget<QAbstractButton>(u"Button1"_qs));
     EXPECT_EQ(platform.messages, QStringList{u"'99999999999' is not a valid integer value"_qs});
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
