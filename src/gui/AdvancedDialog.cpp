@@ -167,6 +167,11 @@ QWidget* AdvancedDialog::createCriteriaArea() {
             [this] { run([this] { form_.BrowsebtnClick(); }); });
     grid->addWidget(btnBrowse, row - 1, 2);
     deepshallow_cb = new QCheckBox(this);
+    // The tick comes and goes with the folder text; its row keeps its room,
+    // so the rows below stay where the user is about to click.
+    QSizePolicy keepRoom = deepshallow_cb->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    deepshallow_cb->setSizePolicy(keepRoom);
     connect(deepshallow_cb, &QCheckBox::toggled, this,
             [this](bool checked) { form_.deepshallow_cb.checked = checked; });
     grid->addWidget(deepshallow_cb, row++, 1, 1, 2);

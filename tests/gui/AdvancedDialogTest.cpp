@@ -125,6 +125,27 @@ TEST_F(AdvancedDialogTest, FolderBoxMarkerAndDeepTick) {
     EXPECT_EQ(ignore.currentText(), u"<ignore nothing>"_qs);
 }
 
+TEST_F(AdvancedDialogTest, RowsStayInPlaceWhenTheDeepTickComesAndGoes) {
+    AdvancedDialog& dialog = openModeless();
+    const auto rowTops = [&] {
+        QApplication::processEvents(); // the layout settles as it does on screen
+        QList<int> tops;
+        for (const QString& name : {u"ComboBox3"_qs, u"startdatepicker"_qs, u"ComboBox1"_qs,
+                                    u"ColumnsListView"_qs, u"FileAttributsListView"_qs})
+            tops << findIn<QWidget>(&dialog, name).mapTo(&dialog, QPoint()).y();
+        return tops;
+    };
+    auto& folders = dialogWidget<QComboBox>(u"ComboBox3"_qs);
+    const QList<int> withoutTick = rowTops();
+    folders.lineEdit()->selectAll();
+    typeInto(folders, u"/home"_qs);
+    ASSERT_FALSE(dialogWidget<QCheckBox>(u"deepshallow_cb"_qs).isHidden());
+    EXPECT_EQ(rowTops(), withoutTick);
+    QTest::mouseDClick(folders.lineEdit(), Qt::LeftButton);
+    ASSERT_TRUE(dialogWidget<QCheckBox>(u"deepshallow_cb"_qs).isHidden());
+    EXPECT_EQ(rowTops(), withoutTick);
+}
+
 TEST_F(AdvancedDialogTest, BrowseAddsTheChosenFolderQuoted) {
     openModeless();
     const QString folder = temp.mkdir(u"Work Files"_qs);
