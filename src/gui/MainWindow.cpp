@@ -8,6 +8,7 @@
 #include "gui/ProductPicture.h"
 #include "gui/QtPlatform.h"
 #include "gui/ResultTableModel.h"
+#include "gui/ScaledColumnWidth.h"
 #include "gui/SearchTypeDialog.h"
 
 #include <QAbstractButton>
@@ -394,7 +395,8 @@ void MainWindow::showResultColumns() {
     if (results_->refresh()) {
         QHeaderView* header = ListView1->horizontalHeader();
         for (int c = 0; c < results_->columns().size(); ++c)
-            header->resizeSection(c, results_->columns()[c].width);
+            header->resizeSection(
+                c, scaledColumnWidth(results_->columns()[c].width, ListView1->font()));
     }
     results_->showSortArrow(form_.sortcolumn, form_.sortmarker == u" [d]");
 }

@@ -136,6 +136,45 @@ TEST_F(MainWindowTest, HeaderClicksSortThroughANewSearch) {
     EXPECT_EQ(provider.executions.size(), runs); // the record number column sorts nothing
 }
 
+// The column widths were chosen for a narrower font than the desktop's: they
+// grow with it, so the texts that fitted them there are not cut here.
+TEST_F(MainWindowTest, ColumnsFitTheirTextsInTheDesktopFont) {
+    provider.rows[0][0] = u"Quarterly report 2014 (final).docx"_qs; // Filename
+    start();
+    click(mainWidget<QAbstractButton>(u"Button1"_qs));
+    struct Case {
+        const char16_t* list;
+        const char16_t* caption;
+        const char16_t* cellShows; // empty: the header alone
+    };
+    for (const Case& c :
+         {Case{u"CatalogListView", u"State", u"running"},
+          Case{u"CatalogListView", u"Uptodate", u""}, Case{u"CatalogListView", u"Size (Mb)", u""},
+          Case{u"CatalogListView", u"Total Docs", u""},
+          Case{u"CatalogListView", u"DocsTo Filter", u""}, Case{u"CatalogListView", u"Querys", u""},
+          Case{u"ListView1", u"Filename", u"(final).docx"}}) {
+        const QString where = QString::fromUtf16(c.list) + u' ' + QString::fromUtf16(c.caption);
+        auto& list = mainWidget<QAbstractItemView>(QString::fromUtf16(c.list));
+        QHeaderView& header = list.objectName() == u"ListView1"
+                                  ? *resultList().horizontalHeader()
+                                  : *mainWidget<QTreeWidget>(u"CatalogListView"_qs).header();
+        int column = 0;
+        while (column < header.count() &&
+               header.model()->headerData(column, Qt::Horizontal) != QString::fromUtf16(c.caption))
+            ++column;
+        ASSERT_LT(column, header.count()) << where.toStdString();
+        EXPECT_LE(header.sectionSizeHint(column), header.sectionSize(column))
+            << where.toStdString();
+        if (*c.cellShows == 0)
+            continue;
+        const QModelIndex cell = list.model()->index(0, column);
+        ASSERT_TRUE(cell.data().toString().contains(QString::fromUtf16(c.cellShows)))
+            << where.toStdString() << ": " << cell.data().toString().toStdString();
+        EXPECT_LE(list.sizeHintForColumn(column), header.sectionSize(column))
+            << where.toStdString() << ": " << cell.data().toString().toStdString();
+    }
+}
+
 TEST_F(MainWindowTest, ResultRowsAreReadOnlyWhenShown) {
     provider.answerWith(2000);
     start();
