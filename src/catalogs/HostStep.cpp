@@ -42,6 +42,7 @@ void TKorvaneTessellonMain::hostStep() {
                 platform_.setNormalCursor();
                 Memo1.text = QStringLiteral("Error: Remote host ") + host +
                              QStringLiteral(" is unreachable.");
+                platform_.processPendingEvents(); // the memo says so before the box opens
                 platform_.showMessage(QStringLiteral("Can't connect to remote host ") + host +
                                       QStringLiteral("\r\n") + errorMessage(e));
                 hostunreachable = true;

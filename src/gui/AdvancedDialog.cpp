@@ -152,7 +152,7 @@ QWidget* AdvancedDialog::createCriteriaArea() {
     addRow(QStringLiteral("<font size=11>find <b>filename</b>(s) or <b>file type</b>(s)"),
            ComboBox24);
     ComboBox5 = addComboBox(form_.ComboBox5);
-    ComboBox5->lineEdit()->installEventFilter(this);
+    ComboBox5->lineEdit()->installEventFilter(this); // a double click lands on the line edit
     addRow(QStringLiteral("<font size=11><b>ignore</b> filename(s), file type(s)"), ComboBox5);
 
     ComboBox3 = addComboBox(form_.ComboBox3);
@@ -167,6 +167,11 @@ QWidget* AdvancedDialog::createCriteriaArea() {
             [this] { run([this] { form_.BrowsebtnClick(); }); });
     grid->addWidget(btnBrowse, row - 1, 2);
     deepshallow_cb = new QCheckBox(this);
+    // The tick comes and goes with the folder text; its row keeps its room,
+    // so the rows below stay where the user is about to click.
+    QSizePolicy keepRoom = deepshallow_cb->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    deepshallow_cb->setSizePolicy(keepRoom);
     connect(deepshallow_cb, &QCheckBox::toggled, this,
             [this](bool checked) { form_.deepshallow_cb.checked = checked; });
     grid->addWidget(deepshallow_cb, row++, 1, 1, 2);
@@ -188,8 +193,10 @@ QWidget* AdvancedDialog::createCriteriaArea() {
     auto* sizes = new QHBoxLayout;
     ComboBox1 = addComboBox(form_.ComboBox1);
     ComboBox2 = addComboBox(form_.ComboBox2);
-    ComboBox1->lineEdit()->installEventFilter(this);
-    ComboBox2->lineEdit()->installEventFilter(this);
+    // An editable box keeps the focus itself and hands keys to its line edit
+    // directly, past any filter there: the key rules watch the box.
+    ComboBox1->installEventFilter(this);
+    ComboBox2->installEventFilter(this);
     sizes->addWidget(ComboBox1);
     sizes->addWidget(new QLabel(QStringLiteral("-"), area));
     sizes->addWidget(ComboBox2);
@@ -292,9 +299,9 @@ QLayout* AdvancedDialog::createButtonRow() {
 bool AdvancedDialog::eventFilter(QObject* watched, QEvent* event) {
     // Filters are installed while the dialog is being built: a box created
     // later may not exist yet.
-    if (ComboBox1 && watched == ComboBox1->lineEdit())
+    if (ComboBox1 && watched == ComboBox1)
         return filterSizeKey(*ComboBox1, event);
-    if (ComboBox2 && watched == ComboBox2->lineEdit())
+    if (ComboBox2 && watched == ComboBox2)
         return filterSizeKey(*ComboBox2, event);
     if (event->type() == QEvent::MouseButtonDblClick && ComboBox5) {
         if (watched == ComboBox3->lineEdit()) {

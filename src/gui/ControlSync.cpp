@@ -1,5 +1,6 @@
 #include "gui/ControlSync.h"
 
+#include "gui/ScaledColumnWidth.h"
 #include "gui/TxpButton.h"
 
 #include <QAbstractButton>
@@ -155,7 +156,8 @@ void showTickTable(QTreeWidget& table, const TickListModel& model) {
         table.setHeaderLabels(captions);
         for (int c = 0; c < model.columns.size(); ++c) {
             table.headerItem()->setTextAlignment(c, alignmentOf(model.columns[c]));
-            table.header()->resizeSection(c, model.columns[c].width);
+            table.header()->resizeSection(c,
+                                          scaledColumnWidth(model.columns[c].width, table.font()));
         }
     }
     if (!sameRows(table, model.items)) {

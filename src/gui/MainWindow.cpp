@@ -8,6 +8,7 @@
 #include "gui/ProductPicture.h"
 #include "gui/QtPlatform.h"
 #include "gui/ResultTableModel.h"
+#include "gui/ScaledColumnWidth.h"
 #include "gui/SearchTypeDialog.h"
 
 #include <QAbstractButton>
@@ -120,11 +121,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return QMainWindow::eventFilter(watched, event);
-    if (watched == hostcb->lineEdit()) {
+    if (watched == hostcb) {
         run([this] { form_.hostcbKeyPress(QChar(u'\r')); });
         return true;
     }
-    if (watched == ComboBox100->lineEdit() || watched == ComboBox103->lineEdit()) {
+    if (watched == ComboBox100 || watched == ComboBox103) {
         run([this] { form_.SearchbtnClick(); });
         return true;
     }
@@ -198,8 +199,10 @@ QWidget* MainWindow::createCriteriaArea() {
     ComboBox100 = addComboBox(form_.ComboBox100, QStringLiteral("ComboBox100"));
     ComboBox103 = addComboBox(form_.ComboBox103, QStringLiteral("ComboBox103"));
     hostcb = addComboBox(form_.hostcb, QStringLiteral("hostcb"));
+    // An editable box keeps the focus itself and hands keys to its line edit
+    // directly, past any filter there: Enter is watched on the box.
     for (QComboBox* box : {ComboBox100, ComboBox103, hostcb})
-        box->lineEdit()->installEventFilter(this);
+        box->installEventFilter(this);
     connect(hostcb, &QComboBox::editTextChanged, this,
             [this] { run([this] { form_.hostcbChange(); }); });
 
@@ -392,7 +395,8 @@ void MainWindow::showResultColumns() {
     if (results_->refresh()) {
         QHeaderView* header = ListView1->horizontalHeader();
         for (int c = 0; c < results_->columns().size(); ++c)
-            header->resizeSection(c, results_->columns()[c].width);
+            header->resizeSection(
+                c, scaledColumnWidth(results_->columns()[c].width, ListView1->font()));
     }
     results_->showSortArrow(form_.sortcolumn, form_.sortmarker == u" [d]");
 }

@@ -1,6 +1,8 @@
 #include "support/FormsFixture.h"
 #include "support/QtPrinters.h"
 
+#include <QRegularExpression>
+
 using namespace tessellon;
 
 namespace {
@@ -44,7 +46,14 @@ TEST_F(HostStep, LocalNameInOtherCaseCountsAsRemote) {
 TEST_F(HostStep, UnreachableHostStopsTheRunWithTheExactTexts) {
     provider.names = {u"Path"_qs};
     main->hostcb.text = u"NOWHERE"_qs;
+    platform.onEvents = [this] { platform.calls << u"memo shows: "_qs + main->Memo1.text; };
     main->SearchbtnClick();
+    // The memo shows the error before the message box opens.
+    const QStringList beforeBox =
+        platform.calls.mid(0, platform.calls.indexOf(QRegularExpression(u"^message: "_qs)));
+    ASSERT_FALSE(beforeBox.filter(u"memo shows: "_qs).isEmpty());
+    EXPECT_EQ(beforeBox.filter(u"memo shows: "_qs).last(),
+              u"memo shows: Error: Remote host NOWHERE is unreachable."_qs);
     EXPECT_TRUE(main->hostunreachable);
     EXPECT_EQ(main->Memo1.text, u"Error: Remote host NOWHERE is unreachable."_qs);
     EXPECT_EQ(

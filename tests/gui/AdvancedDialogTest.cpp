@@ -82,8 +82,9 @@ TEST_F(AdvancedDialogTest, SizeBoxesFollowTheKeyRulesWhileTyping) {
         const char* typed;
         const char* shown;
     };
-    for (const Case& c : {Case{"0", ""}, Case{"12k", "12K"}, Case{"3x4", "34"}, Case{"5mg", "5G"},
-                          Case{"007", "7"}}) {
+    for (const Case& c :
+         {Case{"0", ""}, Case{"12k", "12K"}, Case{"3x4", "34"}, Case{"5mg", "5G"}, Case{"007", "7"},
+          Case{"a01x0k", "10K"}, Case{"2,5m", "25M"}, Case{"1k", "1K"}}) {
         auto& box = dialogWidget<QComboBox>(u"ComboBox2"_qs);
         box.lineEdit()->clear();
         app->advanced().ComboBox2.text.clear();
@@ -122,6 +123,27 @@ TEST_F(AdvancedDialogTest, FolderBoxMarkerAndDeepTick) {
     typeInto(ignore, u"*.tmp"_qs);
     QTest::mouseDClick(ignore.lineEdit(), Qt::LeftButton);
     EXPECT_EQ(ignore.currentText(), u"<ignore nothing>"_qs);
+}
+
+TEST_F(AdvancedDialogTest, RowsStayInPlaceWhenTheDeepTickComesAndGoes) {
+    AdvancedDialog& dialog = openModeless();
+    const auto rowTops = [&] {
+        QApplication::processEvents(); // the layout settles as it does on screen
+        QList<int> tops;
+        for (const QString& name : {u"ComboBox3"_qs, u"startdatepicker"_qs, u"ComboBox1"_qs,
+                                    u"ColumnsListView"_qs, u"FileAttributsListView"_qs})
+            tops << findIn<QWidget>(&dialog, name).mapTo(&dialog, QPoint()).y();
+        return tops;
+    };
+    auto& folders = dialogWidget<QComboBox>(u"ComboBox3"_qs);
+    const QList<int> withoutTick = rowTops();
+    folders.lineEdit()->selectAll();
+    typeInto(folders, u"/home"_qs);
+    ASSERT_FALSE(dialogWidget<QCheckBox>(u"deepshallow_cb"_qs).isHidden());
+    EXPECT_EQ(rowTops(), withoutTick);
+    QTest::mouseDClick(folders.lineEdit(), Qt::LeftButton);
+    ASSERT_TRUE(dialogWidget<QCheckBox>(u"deepshallow_cb"_qs).isHidden());
+    EXPECT_EQ(rowTops(), withoutTick);
 }
 
 TEST_F(AdvancedDialogTest, BrowseAddsTheChosenFolderQuoted) {

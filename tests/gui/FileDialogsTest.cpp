@@ -27,7 +27,9 @@ protected:
 
 TEST_F(FileDialogsTest, SearchFileSavedAndLoadedAgain) {
     typeInto(mainWidget<QComboBox>(u"ComboBox100"_qs), u"minutes"_qs);
+    window->advancedDialog().show();
     typeInto(dialogWidget<QComboBox>(u"ComboBox23"_qs), u"draft"_qs);
+    window->advancedDialog().hide();
     answerFileDialog(u"Save Tessellon Search"_qs, temp.filePath(u"week"_qs));
     action(u"SaveSearch1"_qs).trigger();
     const QString saved = temp.filePath(u"week.tsn"_qs); // the default extension

@@ -99,9 +99,15 @@ void GuiFixture::stop() {
     app.reset();
 }
 
-void GuiFixture::typeInto(QComboBox& box, const QString& text) {
-    box.lineEdit()->setFocus();
-    QTest::keyClicks(box.lineEdit(), text);
+void typeInto(QComboBox& box, const QString& text) {
+    box.setFocus();
+    for (const QChar c : text)
+        QTest::keyClick(box.window()->windowHandle(), c.toLatin1());
+}
+
+void pressKey(QComboBox& box, Qt::Key key) {
+    box.setFocus();
+    QTest::keyClick(box.window()->windowHandle(), key);
 }
 
 void GuiFixture::click(QAbstractButton& button) {

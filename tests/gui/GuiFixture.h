@@ -86,6 +86,12 @@ template <typename Dialog> void whenModal(std::function<void(Dialog&)> act) {
 // test ends instead of waiting for a user.
 void chooseInFileDialog(QFileDialog& dialog, const QString& path);
 
+// Types into an editable box as the user would: the box takes the focus and
+// each key goes to its window, which hands it to the focused widget.
+void typeInto(QComboBox& box, const QString& text);
+// Presses one key in the box the same way.
+void pressKey(QComboBox& box, Qt::Key key);
+
 // Acts on the next pop-up menu once it is open.
 inline void whenPopup(std::function<void(QMenu&)> act) {
     auto* timer = new QTimer;
@@ -129,8 +135,6 @@ protected:
         return findIn<Widget>(&window->advancedDialog(), name);
     }
     QAction& action(const QString& name) { return findIn<QAction>(window.get(), name); }
-    // Types into an editable box as the user would.
-    static void typeInto(QComboBox& box, const QString& text);
     static void click(QAbstractButton& button);
 
     TempDir temp;

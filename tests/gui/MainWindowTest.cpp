@@ -136,6 +136,45 @@ TEST_F(MainWindowTest, HeaderClicksSortThroughANewSearch) {
     EXPECT_EQ(provider.executions.size(), runs); // the record number column sorts nothing
 }
 
+// The column widths were chosen for a narrower font than the desktop's: they
+// grow with it, so the texts that fitted them there are not cut here.
+TEST_F(MainWindowTest, ColumnsFitTheirTextsInTheDesktopFont) {
+    provider.rows[0][0] = u"Quarterly report 2014 (final).docx"_qs; // Filename
+    start();
+    click(mainWidget<QAbstractButton>(u"Button1"_qs));
+    struct Case {
+        const char16_t* list;
+        const char16_t* caption;
+        const char16_t* cellShows; // empty: the header alone
+    };
+    for (const Case& c :
+         {Case{u"CatalogListView", u"State", u"running"},
+          Case{u"CatalogListView", u"Uptodate", u""}, Case{u"CatalogListView", u"Size (Mb)", u""},
+          Case{u"CatalogListView", u"Total Docs", u""},
+          Case{u"CatalogListView", u"DocsTo Filter", u""}, Case{u"CatalogListView", u"Querys", u""},
+          Case{u"ListView1", u"Filename", u"(final).docx"}}) {
+        const QString where = QString::fromUtf16(c.list) + u' ' + QString::fromUtf16(c.caption);
+        auto& list = mainWidget<QAbstractItemView>(QString::fromUtf16(c.list));
+        QHeaderView& header = list.objectName() == u"ListView1"
+                                  ? *resultList().horizontalHeader()
+                                  : *mainWidget<QTreeWidget>(u"CatalogListView"_qs).header();
+        int column = 0;
+        while (column < header.count() &&
+               header.model()->headerData(column, Qt::Horizontal) != QString::fromUtf16(c.caption))
+            ++column;
+        ASSERT_LT(column, header.count()) << where.toStdString();
+        EXPECT_LE(header.sectionSizeHint(column), header.sectionSize(column))
+            << where.toStdString();
+        if (*c.cellShows == 0)
+            continue;
+        const QModelIndex cell = list.model()->index(0, column);
+        ASSERT_TRUE(cell.data().toString().contains(QString::fromUtf16(c.cellShows)))
+            << where.toStdString() << ": " << cell.data().toString().toStdString();
+        EXPECT_LE(list.sizeHintForColumn(column), header.sectionSize(column))
+            << where.toStdString() << ": " << cell.data().toString().toStdString();
+    }
+}
+
 TEST_F(MainWindowTest, ResultRowsAreReadOnlyWhenShown) {
     provider.answerWith(2000);
     start();
@@ -168,18 +207,24 @@ TEST_F(MainWindowTest, CatalogTicksAndHostEnterReachTheSearch) {
     host.lineEdit()->clear();
     typeInto(host, u"farhost"_qs);
     EXPECT_EQ(catalogs.topLevelItemCount(), 0); // every edit empties the lists
-    QTest::keyClick(host.lineEdit(), Qt::Key_Return);
+    pressKey(host, Qt::Key_Return);
     EXPECT_EQ(statusText(), u"Error: Remote host farhost is unreachable."_qs);
     ASSERT_EQ(platform.messages.size(), 1) << platform.messages.join(u'|').toStdString();
     EXPECT_TRUE(platform.messages[0].startsWith(u"Can't connect to remote host farhost"_qs));
 }
 
-TEST_F(MainWindowTest, EnterInTheWordsBoxSearches) {
+TEST_F(MainWindowTest, EnterInTheWordsAndFileNameBoxesSearches) {
     start();
-    typeInto(mainWidget<QComboBox>(u"ComboBox100"_qs), u"memo"_qs);
-    QTest::keyClick(mainWidget<QComboBox>(u"ComboBox100"_qs).lineEdit(), Qt::Key_Return);
-    ASSERT_EQ(provider.executions.size(), 1);
-    EXPECT_TRUE(lastStatement().contains(u"memo"_qs));
+    const std::pair<QString, QString> boxes[] = {{u"ComboBox100"_qs, u"memo"_qs},
+                                                 {u"ComboBox103"_qs, u"*.odt"_qs}};
+    for (const auto& [name, typed] : boxes) {
+        auto& box = mainWidget<QComboBox>(name);
+        typeInto(box, typed);
+        const qsizetype runs = provider.executions.size();
+        pressKey(box, Qt::Key_Return);
+        ASSERT_EQ(provider.executions.size(), runs + 1) << name.toStdString();
+        EXPECT_TRUE(lastStatement().contains(typed)) << lastStatement().toStdString();
+    }
 }
 
 TEST_F(MainWindowTest, CatalogPopupMenuStopsTheSelectedCatalog) {
@@ -210,7 +255,9 @@ TEST_F(MainWindowTest, CatalogPopupMenuStopsTheSelectedCatalog) {
 
 TEST_F(MainWindowTest, AnEscapingErrorIsReportedAndTheCursorRestored) {
     start();
+    window->advancedDialog().show();
     typeInto(dialogWidget<QComboBox>(u"ComboBox1"_qs), u"99999999999K"_qs);
+    window->advancedDialog().hide();
     click(mainWidget<QAbstractButton>(u"Button1"_qs));
     EXPECT_EQ(platform.messages, QStringList{u"'99999999999' is not a valid integer value"_qs});
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);

@@ -7,7 +7,6 @@
 #include "support/QtPrinters.h"
 
 #include <QHeaderView>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSysInfo>
 #include <QTableView>
@@ -41,8 +40,7 @@ TEST(RealCatalogWindow, SearchFindsTheIndexedFilesAndSortsOnHeaderClick) {
     window.show();
 
     auto& words = *window.centralWidget()->findChild<QComboBox*>(u"ComboBox100"_qs);
-    words.lineEdit()->setFocus();
-    QTest::keyClicks(words.lineEdit(), u"invoice"_qs);
+    typeInto(words, u"invoice"_qs);
     QTest::mouseClick(window.centralWidget()->findChild<QAbstractButton*>(u"Button1"_qs),
                       Qt::LeftButton);
 

@@ -58,6 +58,8 @@ void RecordingPlatform::setNormalCursor() {
 
 void RecordingPlatform::processPendingEvents() {
     calls << QStringLiteral("events");
+    if (onEvents)
+        onEvents();
 }
 
 void RecordingPlatform::sleep(int milliseconds) {

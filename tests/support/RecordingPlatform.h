@@ -6,6 +6,7 @@
 
 #include <QMap>
 #include <deque>
+#include <functional>
 
 class MemorySettingsStore : public tessellon::SettingsStore {
 public:
@@ -36,6 +37,8 @@ public:
 
     // Every call, as a short line ("message: text", "busy", "normal", ...).
     QStringList calls;
+    // Runs at each processPendingEvents, where the windows repaint.
+    std::function<void()> onEvents;
     QStringList messages;
     bool busy = false;
 
