@@ -61,6 +61,9 @@ struct ListColumn {
     int width = DefaultWidth;
     Alignment alignment = Alignment::Left;
     int tag = 0;
+    // A cell text the column shows whole whatever the font (a date in the
+    // user's format); empty when the width alone decides.
+    QString widestCell;
 };
 
 // A report-style list with tick boxes (catalog list, column and attribute

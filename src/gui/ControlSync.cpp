@@ -157,7 +157,7 @@ void showTickTable(QTreeWidget& table, const TickListModel& model) {
         for (int c = 0; c < model.columns.size(); ++c) {
             table.headerItem()->setTextAlignment(c, alignmentOf(model.columns[c]));
             table.header()->resizeSection(c,
-                                          scaledColumnWidth(model.columns[c].width, table.font()));
+                                          columnWidth(model.columns[c], table, *table.header(), c));
         }
     }
     if (!sameRows(table, model.items)) {

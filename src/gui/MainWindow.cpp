@@ -395,8 +395,7 @@ void MainWindow::showResultColumns() {
     if (results_->refresh()) {
         QHeaderView* header = ListView1->horizontalHeader();
         for (int c = 0; c < results_->columns().size(); ++c)
-            header->resizeSection(
-                c, scaledColumnWidth(results_->columns()[c].width, ListView1->font()));
+            header->resizeSection(c, columnWidth(results_->columns()[c], *ListView1, *header, c));
     }
     results_->showSortArrow(form_.sortcolumn, form_.sortmarker == u" [d]");
 }

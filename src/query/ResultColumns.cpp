@@ -1,6 +1,19 @@
 #include "query/ResultColumns.h"
 
+#include "search/CellFormatting.h"
+
 namespace tessellon {
+
+namespace {
+
+// A date cell with two-digit month, day and hour, as the user's format
+// writes it.
+QString widestDateCell() {
+    const QDateTime sample(QDate(2000, 12, 28), QTime(23, 58, 58));
+    return plainText(Variant(sample), Conversion::Lenient);
+}
+
+} // namespace
 
 ListColumn resultColumn(const QString& caption, int tag) {
     ListColumn column;
@@ -12,8 +25,10 @@ ListColumn resultColumn(const QString& caption, int tag) {
         column.width = 200;
     else if (caption == u"Directory" || caption == u"DocTitle")
         column.width = 250;
-    else if (caption == u"Write")
+    else if (caption == u"Write") {
         column.width = 100;
+        column.widestCell = widestDateCell();
+    }
     return column;
 }
 

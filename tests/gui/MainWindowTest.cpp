@@ -139,7 +139,8 @@ TEST_F(MainWindowTest, HeaderClicksSortThroughANewSearch) {
 // The column widths were chosen for a narrower font than the desktop's: they
 // grow with it, so the texts that fitted them there are not cut here.
 TEST_F(MainWindowTest, ColumnsFitTheirTextsInTheDesktopFont) {
-    provider.rows[0][0] = u"Quarterly report 2014 (final).docx"_qs; // Filename
+    provider.rows[0][0] = u"Quarterly report 2014 (final).docx"_qs;          // Filename
+    provider.rows[0][2] = QDateTime(QDate(2014, 12, 28), QTime(23, 58, 58)); // Write
     start();
     click(mainWidget<QAbstractButton>(u"Button1"_qs));
     struct Case {
@@ -152,7 +153,8 @@ TEST_F(MainWindowTest, ColumnsFitTheirTextsInTheDesktopFont) {
           Case{u"CatalogListView", u"Uptodate", u""}, Case{u"CatalogListView", u"Size (Mb)", u""},
           Case{u"CatalogListView", u"Total Docs", u""},
           Case{u"CatalogListView", u"DocsTo Filter", u""}, Case{u"CatalogListView", u"Querys", u""},
-          Case{u"ListView1", u"Filename", u"(final).docx"}}) {
+          Case{u"ListView1", u"Filename", u"(final).docx"}, Case{u"ListView1", u"Write", u"2014"},
+          Case{u"ListView1", u"DocKeywords", u""}}) {
         const QString where = QString::fromUtf16(c.list) + u' ' + QString::fromUtf16(c.caption);
         auto& list = mainWidget<QAbstractItemView>(QString::fromUtf16(c.list));
         QHeaderView& header = list.objectName() == u"ListView1"
