@@ -1,8 +1,10 @@
 // tessellon: the desktop search program. Without arguments it opens its main
 // window; with arguments it runs one search unattended and writes its report.
 // With /Q it never opens a window and needs no display: messages then go to
-// stderr, and the exit status tells whether the batch succeeded.
+// stderr, and the exit status tells whether the batch succeeded. Without /Q
+// and without a display it says so and ends with status 1.
 #include "app/CommandLine.h"
+#include "app/DisplayCheck.h"
 #include "app/HeadlessPlatform.h"
 #include "app/ProgramServices.h"
 #include "app/TessellonApplication.h"
@@ -53,6 +55,11 @@ int main(int argc, char** argv) {
         QCoreApplication app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("Tessellon"));
         return runHeadlessBatch(arguments);
+    }
+    // Without a display Qt would abort while building the application.
+    if (!displayAvailable(QProcessEnvironment::systemEnvironment())) {
+        std::fputs(noDisplayMessage().toLocal8Bit().constData(), stderr);
+        return 1;
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessellon"));

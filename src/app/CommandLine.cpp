@@ -5,7 +5,9 @@ namespace tessellon {
 std::optional<QString> ParseParam(const QString& argument, BatchOptions& options) {
     QString arg = argument;
     const QString prefix = QStringLiteral("TSSEARCH://");
-    if (const qsizetype at = arg.toUpper().indexOf(prefix); at >= 0)
+    // Searched in the argument itself: an upper-cased copy can be longer
+    // ("ß" becomes "SS"), and its positions would not fit the original.
+    if (const qsizetype at = arg.indexOf(prefix, 0, Qt::CaseInsensitive); at >= 0)
         arg.remove(at, prefix.size());
     while (arg.endsWith(u'/'))
         arg.chop(1);

@@ -5,6 +5,8 @@
 #include "files/ConfigText.h"
 #include "files/QueryFiles.h"
 
+#include <algorithm>
+
 namespace tessellon {
 
 TessellonApplication::TessellonApplication(Platform& platform, QueryProvider& provider,
@@ -37,8 +39,16 @@ void TessellonApplication::runBatch(const QStringList& arguments) {
             fail(*error);
     }
     loadQueryFileStep();
-    loadSearchFileStep();
+    const bool searchable = loadSearchFileStep();
     advanced_->ComboBox4.text = QString::number(options_.resultLimit);
+    if (searchable)
+        searchStep();
+    writeReportStep();
+    if (options_.quit)
+        terminateRequested_ = true;
+}
+
+void TessellonApplication::searchStep() {
     try {
         main_->SearchbtnClick();
         if (main_->lastRunFailed) {
@@ -49,9 +59,6 @@ void TessellonApplication::runBatch(const QStringList& arguments) {
     } catch (const std::exception& e) {
         fail(errorMessage(e)); // what the general error report would show
     }
-    writeReportStep();
-    if (options_.quit)
-        terminateRequested_ = true;
 }
 
 void TessellonApplication::loadQueryFileStep() {
@@ -67,21 +74,36 @@ void TessellonApplication::loadQueryFileStep() {
     }
 }
 
-void TessellonApplication::loadSearchFileStep() {
+bool TessellonApplication::loadSearchFileStep() {
     if (options_.searchFile.isEmpty())
-        return;
+        return true;
     QStringList lines;
     try {
         lines = TextFile::readLines(options_.searchFile);
     } catch (const std::exception&) {
         fail(QStringLiteral("Error opening file: ") + options_.searchFile);
-        return;
+        return true;
     }
     try {
         loadconfigtext(*main_, lines);
     } catch (const std::exception& e) {
         fail(options_.searchFile + QStringLiteral(": ") + errorMessage(e));
+        return true;
     }
+    // With none of its catalogs ticked, the search would take the first
+    // catalog of the list: nobody watches an unattended run to notice that
+    // the hits come from another catalog. Expert mode names its catalogs in
+    // the statement instead.
+    const QStringList named = configCatalogNames(lines);
+    const auto& catalogs = main_->CatalogListView.items;
+    const bool anyTicked = std::any_of(catalogs.begin(), catalogs.end(),
+                                       [](const TickListItem& item) { return item.checked; });
+    if (named.isEmpty() || anyTicked || advanced_->expertMode())
+        return true;
+    fail(
+        options_.searchFile +
+        QStringLiteral(": none of its catalogs exists (%1)").arg(named.join(QStringLiteral(", "))));
+    return false;
 }
 
 void TessellonApplication::writeReportStep() {

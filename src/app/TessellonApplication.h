@@ -40,7 +40,10 @@ public:
 private:
     void fail(const QString& message);
     void loadQueryFileStep();
-    void loadSearchFileStep();
+    // False when the search must not run: the file names catalogs, none of
+    // them exists, and no statement names others (expert mode).
+    bool loadSearchFileStep();
+    void searchStep();
     void writeReportStep();
 
     Platform& platform_;

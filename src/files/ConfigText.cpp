@@ -14,6 +14,8 @@ namespace {
 const QString EndOfExpertText = QStringLiteral("---EOF---");
 // The reader always takes this many column flags, whatever the writer said.
 constexpr int ColumnFlagCount = 11;
+// The line of the ticked catalogs' names, after the column flags.
+constexpr qsizetype CatalogLine = 30 + ColumnFlagCount + 8;
 
 // In the result-limit history, every entry whose integer value is 0 or less
 // becomes "100"; an entry that is no number is kept as it stands.
@@ -120,13 +122,13 @@ void loadconfigtext(TKorvaneTessellonMain& main, const QStringList& text) {
     d.enddatepicker.dateTime.setDate(lines.date(after + 6));
     d.enddatepicker.checked = lines.boolean(after + 7);
 
-    const QStringList catalogs = CommaText::read(lines.text(after + 8));
+    const QStringList catalogs = configCatalogNames(text);
     for (TickListItem& item : main.CatalogListView.items)
         item.checked = catalogs.contains(item.caption);
 
     d.Memo1.text.clear();
     QString expert;
-    for (qsizetype i = after + 9;; ++i) {
+    for (qsizetype i = CatalogLine + 1;; ++i) {
         if (i >= lines.size())
             throw Error(QStringLiteral("Line %1: the end line \"%2\" of the expert text is missing")
                             .arg(i + 1)
@@ -137,6 +139,10 @@ void loadconfigtext(TKorvaneTessellonMain& main, const QStringList& text) {
         expert += line;
     }
     d.Memo1.text = expert;
+}
+
+QStringList configCatalogNames(const QStringList& lines) {
+    return CommaText::read(ConfigLines(lines).text(CatalogLine));
 }
 
 } // namespace tessellon

@@ -23,5 +23,8 @@ QStringList generateconfigtext(TKorvaneTessellonMain& main);
 // line at the first line that is missing or cannot be read; what was applied
 // before stays applied.
 void loadconfigtext(TKorvaneTessellonMain& main, const QStringList& lines);
+// The names of the catalogs the lines tick. Throws Error naming the line
+// when it is missing.
+QStringList configCatalogNames(const QStringList& lines);
 
 } // namespace tessellon

@@ -33,7 +33,10 @@ void replaceEntities(QString& text) {
 } // namespace
 
 void TQzMiniHtml2::clearDocument() {
+    // Both states hold pointers to this document's open tags (the selection
+    // state copies them from the state at <selection>); the tags go below.
     currentState.StateTagList.clear();
+    selectionState.StateTagList.clear();
     SubMiniHtml.clear();
     TotalMiniHtml = 0;
     currentState.InitState();

@@ -40,6 +40,15 @@ QString dateTimeText(const QDateTime& value, const QLocale& locale) {
     return date + u' ' + locale.toString(local.time(), longTimeFormat(locale));
 }
 
+// The general format with up to 15 significant digits ("12345.5", "1e+20"):
+// of the locale only the decimal separator, since its number format would
+// add digit grouping and its own exponent symbol.
+QString floatText(double value, const QLocale& locale) {
+    QString text = QString::number(value, 'g', 15);
+    text.replace(u'.', locale.decimalPoint());
+    return text;
+}
+
 // Up to four decimals, trailing zeros dropped.
 QString currencyText(Variant::Currency value, const QLocale& locale) {
     QString text = locale.toString(double(value.tenThousandths) / 10000.0, 'f', 4);
@@ -94,7 +103,7 @@ QString plainText(const Variant& value, Conversion conversion, const QLocale& lo
         return QString::number(value.toUInt64());
     case Variant::Kind::Single:
     case Variant::Kind::Double:
-        return locale.toString(value.toDouble(), 'g', 15);
+        return floatText(value.toDouble(), locale);
     case Variant::Kind::Text:
         return value.toText();
     case Variant::Kind::DateTime:

@@ -1,4 +1,5 @@
 #include "app/TessellonApplication.h"
+#include "common/CommaText.h"
 #include "common/TextFile.h"
 #include "files/ConfigText.h"
 #include "support/FakeAdmin.h"
@@ -59,6 +60,53 @@ TEST_F(Batch, SearchFileRunsItsCriteria) {
     EXPECT_TRUE(provider.executions[0].statement.contains(u"CONTAINS(All, 'invoice')"_qs));
     EXPECT_EQ(provider.executions[0].maxRecords, 100);
 }
+
+// A search file names its catalogs; unattended, a file whose catalogs are all
+// gone must not fall back to another catalog. Expert mode takes its catalogs
+// from the statement, and a file naming none searches as the window would.
+struct CatalogCase {
+    const char* name;
+    QStringList catalogs;
+    bool expert;
+    QString message; // empty: the search runs
+};
+TESSELLON_PRINT_CASE_BY_NAME(CatalogCase)
+
+class BatchSearchFileCatalogs : public Batch, public ::testing::WithParamInterface<CatalogCase> {};
+
+TEST_P(BatchSearchFileCatalogs, SearchesOnlyCatalogsOfTheFile) {
+    const CatalogCase& c = GetParam();
+    app.advanced().CheckBox25.checked = c.expert;
+    app.advanced().Memo1.text = u"SELECT Filename FROM System..SCOPE()"_qs;
+    QStringList config = generateconfigtext(app.main());
+    config[49] = CommaText::write(c.catalogs);
+    const QString search = dir.filePath(u"s.tsn"_qs);
+    TextFile::writeLines(search, config);
+    const QString report = dir.filePath(u"r.txt"_qs);
+    app.runBatch({search, u"/F"_qs + report, u"/Q"_qs});
+    if (c.message.isEmpty()) {
+        EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join(u'\n').toStdString();
+        EXPECT_EQ(provider.executions.size(), 1);
+        EXPECT_TRUE(QFile::exists(report));
+    } else {
+        EXPECT_EQ(platform.messages, QStringList{search + c.message});
+        EXPECT_TRUE(app.batchFailed());
+        EXPECT_TRUE(provider.executions.isEmpty());
+        EXPECT_FALSE(QFile::exists(report));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BatchSearchFileCatalogs,
+    ::testing::Values(CatalogCase{"all_missing",
+                                  {u"Archive"_qs, u"Old"_qs},
+                                  false,
+                                  u": none of its catalogs exists (Archive, Old)"_qs},
+                      CatalogCase{"one_exists", {u"Archive"_qs, u"System"_qs}, false, {}},
+                      CatalogCase{"none_named", {}, false, {}},
+                      CatalogCase{
+                          "expert_mode_names_them_in_the_statement", {u"Archive"_qs}, true, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct FailureCase {
     const char* name;

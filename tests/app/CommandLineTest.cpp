@@ -51,6 +51,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {u"tsSearch:///SDocs/Q.SQL"_qs},
                   with([](auto& o) { o.queryFile = u"Docs/Q.SQL"_qs; }),
                   {}},
+        ParamCase{"prefix_after_a_letter_that_grows_in_capitals",
+                  {u"/SStraße/tssearch://q.SQL"_qs},
+                  with([](auto& o) { o.queryFile = u"Straße/q.SQL"_qs; }),
+                  {}},
         ParamCase{"lower_case_letters",
                   {u"/sq.sql"_qs, u"/fout.txt"_qs, u"/n50"_qs, u"/q"_qs},
                   with([](auto& o) {

@@ -107,6 +107,29 @@ TEST_F(BatchExecutable, UnwritableReportIsReported) {
         << r.err.toStdString();
 }
 
+// A run that needs the window, on a machine without a display: a message
+// that points to /Q and status 1, rather than an abort inside Qt.
+class BatchExecutableNoDisplay : public BatchExecutable,
+                                 public ::testing::WithParamInterface<QStringList> {};
+
+TEST_P(BatchExecutableNoDisplay, SaysSoAndFails) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QString::fromLatin1(name));
+    const CommandResult r =
+        ServiceSandbox::run(ServiceSandbox::binary(u"tessellon"_qs), GetParam(), env);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.contains(u"no display is available"_qs)) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(u"/Q"_qs)) << r.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Arguments, BatchExecutableNoDisplay,
+                         ::testing::Values(QStringList{}, QStringList{u"-REGSERVERPERUSER"_qs}),
+                         [](const auto& info) {
+                             return std::string(info.param.isEmpty() ? "no_arguments"
+                                                                     : "registration_switch");
+                         });
+
 TEST_F(BatchExecutable, HelpAndVersion) {
     const CommandResult help = tessellon({u"--help"_qs});
     EXPECT_EQ(help.exitCode, 0);

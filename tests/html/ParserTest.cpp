@@ -358,6 +358,23 @@ TEST_F(DocumentFixture, SourceRecordReloadsAndReports) {
     EXPECT_EQ(items(), (QStringList{u"<b>"_qs, u"[x]"_qs, u"</b>"_qs}));
 }
 
+// A selection tag copies the open tags into the selection state; loading
+// another text frees those tags, so the copy must go with them (a third load
+// would otherwise apply freed tags).
+class SelectionReload : public DocumentFixture, public ::testing::WithParamInterface<QString> {};
+
+TEST_P(SelectionReload, ForgetsTheTagsOfTheFormerText) {
+    load(u"<b><%1>x</%1></b>"_qs.arg(GetParam()));
+    load(u"plain"_qs);
+    EXPECT_TRUE(document.selectionState.StateTagList.isEmpty());
+    EXPECT_FALSE(document.selectionState.Font.style.bold);
+    load(u"again"_qs);
+    EXPECT_EQ(items(), QStringList{u"[again]"_qs});
+}
+
+INSTANTIATE_TEST_SUITE_P(Tags, SelectionReload, ::testing::Values(u"hi"_qs, u"selection"_qs),
+                         [](const auto& info) { return info.param.toStdString(); });
+
 TEST_F(DocumentFixture, MissingFileFailsAndKeepsDocument) {
     load(u"keep"_qs);
     EXPECT_THROW(document.LoadFromFiles(u"/nonexistent/caption.html"_qs), Error);

@@ -27,6 +27,26 @@ TEST(CellFormatting, PlainConversion) {
     EXPECT_THROW(plainText(Variant::null(), Conversion::Strict, c), ConversionError);
 }
 
+// Floats in the general format: no digit grouping and a plain "e" exponent
+// whatever the locale; only the decimal separator is the locale's.
+TEST(CellFormatting, FloatsInGeneralFormat) {
+    const struct {
+        QLocale locale;
+        double value;
+        QString text;
+    } cases[] = {
+        {QLocale(QLocale::English, QLocale::UnitedStates), 12345.5, u"12345.5"_qs},
+        {QLocale(QLocale::English, QLocale::UnitedStates), 1e20, u"1e+20"_qs},
+        {QLocale(QLocale::English, QLocale::UnitedStates), 123456789012345678.0,
+         u"1.23456789012346e+17"_qs},
+        {QLocale(QLocale::German), -1234567.25, u"-1234567,25"_qs},
+        {QLocale(QLocale::German), 2.5e-7, u"2,5e-07"_qs},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(plainText(Variant(c.value), Conversion::Strict, c.locale), c.text)
+            << c.locale.name().toStdString() << ' ' << c.value;
+}
+
 TEST(CellFormatting, ArrayTexts) {
     const QLocale c = QLocale::c();
     const Variant mixed(VariantArray::vector({i32(1), Variant::null(), Variant()}));
