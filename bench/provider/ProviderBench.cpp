@@ -201,10 +201,11 @@ int main(int argc, char** argv) {
         // Patterns that a backtracking matcher takes exponential time on.
         {"MATCHES nested repeats on Path",
          select + "WHERE MATCHES(Path, '|(*|)|*x') ORDER BY Filename ASC", 2000, 1000},
-        // The longest NEAR allowed, of the most frequent words.
-        {"NEAR of 10 top words, ranked",
-         select + "WHERE CONTAINS(All, '" + vocabulary.mid(0, 10).join(" NEAR ") + "')", 2000,
-         1000},
+        // The longest NEAR allowed, of the word in nearly every document: the
+        // index's cost grows with the square of the operands.
+        {"NEAR of 10 times the top word, ranked",
+         select + "WHERE CONTAINS(All, '" + QStringList(10, vocabulary[0]).join(" NEAR ") + "')",
+         2000, 2000},
     };
     std::printf("%-36s %6s %8s %8s %8s %8s %7s\n", "statement (MaxRecords 2000)", "rows", "p50 ms",
                 "p95 ms", "cpu p50", "cpu p95", "target");
