@@ -198,6 +198,14 @@ int main(int argc, char** argv) {
          select + "WHERE FREETEXT(Contents, '" + vocabulary[30] + " " + vocabulary[300] + " " +
              vocabulary[3000] + "')",
          2000, 100},
+        // Patterns that a backtracking matcher takes exponential time on.
+        {"MATCHES nested repeats on Path",
+         select + "WHERE MATCHES(Path, '|(*|)|*x') ORDER BY Filename ASC", 2000, 1000},
+        // The longest NEAR allowed, of the word in nearly every document: the
+        // index's cost grows with the square of the operands.
+        {"NEAR of 10 times the top word, ranked",
+         select + "WHERE CONTAINS(All, '" + QStringList(10, vocabulary[0]).join(" NEAR ") + "')",
+         2000, 2000},
     };
     std::printf("%-36s %6s %8s %8s %8s %8s %7s\n", "statement (MaxRecords 2000)", "rows", "p50 ms",
                 "p95 ms", "cpu p50", "cpu p95", "target");

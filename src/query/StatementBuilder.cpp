@@ -1,8 +1,9 @@
 // The statement builder: turns the criteria of the advanced dialog, the host
 // box, the catalog selection and the sort order into one statement in the
 // indexing dialect, and prepares the query and the result columns for the
-// run. User words go into the statement as typed; the provider rejects a
-// statement they break, and the run reports its message.
+// run. User words go into the statement as typed, but for the apostrophes
+// inside single-quoted texts, which are doubled so that "don't" stays a word
+// of the text rather than ending it.
 #include "app/TKorvaneTessellonMain.h"
 #include "common/CommaText.h"
 #include "common/DateFormat.h"
@@ -37,6 +38,17 @@ QString copyText(const QString& text, qsizetype index, qsizetype count) {
 // 1-based insertion; beyond the end it appends.
 void insertText(const QString& piece, QString& text, qsizetype index) {
     text.insert(std::clamp<qsizetype>(index - 1, 0, text.size()), piece);
+}
+
+// User text inside a single-quoted literal of the statement.
+QString inLiteral(QString text) {
+    return text.replace(u'\'', QStringLiteral("''"));
+}
+
+QStringList inLiteral(QStringList texts) {
+    for (QString& text : texts)
+        text = inLiteral(text);
+    return texts;
 }
 
 QString joinWords(const QStringList& words, const QString& separator, const QString& before,
@@ -117,7 +129,7 @@ QString TKorvaneTessellonAdvancedSQL::selectList() const {
 QString TKorvaneTessellonAdvancedSQL::scopeText() const {
     if (ComboBox3.text == AllFoldersMarker)
         return QStringLiteral("SCOPE() ");
-    QStringList folders = GetAllWords(ComboBox3, Comma, DoubleQuote);
+    QStringList folders = inLiteral(GetAllWords(ComboBox3, Comma, DoubleQuote));
     if (folders.isEmpty())
         return QStringLiteral("SCOPE() ");
     for (QString& folder : folders) {
@@ -174,16 +186,18 @@ void TKorvaneTessellonAdvancedSQL::buildNormalStatement() {
 
 QString TKorvaneTessellonAdvancedSQL::whereCondition() {
     QString allWords;
-    if (const QStringList words = GetAllWords(ComboBox20, Blank, DoubleQuote); !words.isEmpty())
+    if (const QStringList words = inLiteral(GetAllWords(ComboBox20, Blank, DoubleQuote));
+        !words.isEmpty())
         allWords = QStringLiteral("CONTAINS(All, '") + words.join(QStringLiteral(" AND ")) +
                    QStringLiteral("') ");
 
     QString anyWords;
-    if (const QString phrase = QuoteWhole(ComboBox22.text); !phrase.isEmpty())
+    if (const QString phrase = inLiteral(QuoteWhole(ComboBox22.text)); !phrase.isEmpty())
         anyWords = QStringLiteral(" FREETEXT(Contents,'") + phrase + QStringLiteral("')");
 
     QString patterns;
-    if (const QStringList found = GetAllWords(ComboBox24, Blank, DoubleQuote); !found.isEmpty()) {
+    if (const QStringList found = inLiteral(GetAllWords(ComboBox24, Blank, DoubleQuote));
+        !found.isEmpty()) {
         patterns = joinWords(found, QStringLiteral(" OR "), QStringLiteral(" MATCHES(Filename, '"),
                              QStringLiteral("')"));
         if (found.size() >= 2)
@@ -193,14 +207,16 @@ QString TKorvaneTessellonAdvancedSQL::whereCondition() {
     // Several words: one CONTAINS over all of them joined by OR, so a
     // document holding any of them is left out.
     QString withoutWords;
-    if (const QStringList words = GetAllWords(ComboBox23, Blank, DoubleQuote); !words.isEmpty())
+    if (const QStringList words = inLiteral(GetAllWords(ComboBox23, Blank, DoubleQuote));
+        !words.isEmpty())
         withoutWords = QStringLiteral(" AND NOT CONTAINS(All, '") +
                        words.join(QStringLiteral(" OR ")) + QStringLiteral("') ");
 
     QString ignore;
     if (ComboBox5.text != IgnoreNothingMarker)
-        ignore = joinWords(GetAllWords(ComboBox5, Blank, DoubleQuote), QStringLiteral(" AND "),
-                           QStringLiteral(" NOT MATCHES(Filename, '"), QStringLiteral("')"));
+        ignore = joinWords(inLiteral(GetAllWords(ComboBox5, Blank, DoubleQuote)),
+                           QStringLiteral(" AND "), QStringLiteral(" NOT MATCHES(Filename, '"),
+                           QStringLiteral("')"));
 
     main_.startdatevalue = startdatepicker.dateTime.date();
     main_.enddatevalue = enddatepicker.dateTime.date();

@@ -62,11 +62,12 @@ TEST_F(SearchOverRealCatalog, CatalogListShowsTheRegisteredCatalog) {
 }
 
 TEST_F(SearchOverRealCatalog, ProviderMessageOfABrokenStatementReachesTheMemo) {
-    main->ComboBox100.text = u"report's"_qs;
+    main->ComboBox100.text = u"report("_qs;
     main->SearchbtnClick();
     EXPECT_TRUE(main->lastRunFailed);
     EXPECT_TRUE(main->Memo1.text.startsWith(u"Syntax error at position"_qs))
         << main->Memo1.text.toStdString();
+    EXPECT_TRUE(main->Memo1.text.contains(u"(at \"(')"_qs)) << main->Memo1.text.toStdString();
 }
 
 TEST_F(SearchOverRealCatalog, UnknownHostStopsTheRun) {

@@ -167,6 +167,30 @@ INSTANTIATE_TEST_SUITE_P(
                   Select + u"System..SCOPE()  ORDER BY Filename ASC "_qs}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Apostrophes in user text are doubled inside the statement's quoted texts.
+INSTANTIATE_TEST_SUITE_P(
+    Apostrophes, StatementBuilder,
+    ::testing::Values(
+        BuildCase{
+            "word_boxes",
+            [](auto& m, auto& d, auto&) {
+                m.ComboBox100.text = u"don't \"rock 'n' roll\""_qs;
+                d.ComboBox22.text = u"o'clock"_qs;
+                d.ComboBox23.text = u"isn't"_qs;
+            },
+            Select +
+                u"System..SCOPE()  WHERE CONTAINS(All, 'don''t AND \"rock ''n'' roll\"')  AND FREETEXT(Contents,'\"o''clock\"') AND NOT CONTAINS(All, 'isn''t')  ORDER BY Filename ASC "_qs},
+        BuildCase{
+            "patterns_and_folder",
+            [](auto& m, auto& d, auto&) {
+                m.ComboBox103.text = u"o'neil*"_qs;
+                d.ComboBox5.text = u"*'s.tmp"_qs;
+                d.ComboBox3.text = u"/home/o'brien"_qs;
+            },
+            Select +
+                u"System..SCOPE(' \"/home/o''brien\" ')  WHERE  MATCHES(Filename, 'o''neil*') AND NOT MATCHES(Filename, '*''s.tmp') ORDER BY Filename ASC "_qs}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 using StatementBuilderRules = FormsFixture;
 
 TEST_F(StatementBuilderRules, ThreeRemoteCatalogsKeepTheScopeBlankBeforeEachUnion) {

@@ -2,6 +2,8 @@
 
 #include "indexing/statement/SyntaxError.h"
 
+#include <QRegularExpression>
+
 namespace tessellon::statement {
 
 namespace {
@@ -108,6 +110,7 @@ public:
 
 private:
     const FtToken& current() const { return tokens_[index_]; }
+    const FtToken& next() const { return tokens_[std::min(index_ + 1, tokens_.size() - 1)]; }
     void advance() { ++index_; }
 
     [[noreturn]] void fail(const QString& expected) const {
@@ -115,10 +118,26 @@ private:
             current().offset,
             QStringLiteral("expected %1 but found %2").arg(expected, current().describe())};
     }
+    [[noreturn]] static void failTooDeep(qsizetype offset) {
+        throw LiteralError{
+            offset,
+            QStringLiteral("the condition is nested more than %1 deep").arg(MaxFullTextDepth)};
+    }
+    static FullTextExpr bounded(FullTextExpr expr, qsizetype offset) {
+        if (expr.depth > MaxFullTextDepth)
+            failTooDeep(offset);
+        return expr;
+    }
 
     bool isOperatorWord(const FtToken& t) const {
         return t.isKeyword(QLatin1String("AND")) || t.isKeyword(QLatin1String("OR")) ||
                t.isKeyword(QLatin1String("NOT")) || t.isKeyword(QLatin1String("NEAR"));
+    }
+    // Whether the token can begin an operand: a word (operator words included,
+    // as words stand where an operand is expected), a phrase or '('.
+    static bool beginsOperand(const FtToken& t) {
+        return t.kind == FtToken::Kind::Word || t.kind == FtToken::Kind::Phrase ||
+               t.isSymbol(QLatin1String("("));
     }
 
     // Operands joined by one operator (its keyword or its symbol) become one
@@ -126,14 +145,16 @@ private:
     template <typename ParseOperand>
     FullTextExpr parseJoined(FullTextExpr::Kind kind, const char* keyword, const char* symbol,
                              ParseOperand parseOperand) {
+        const qsizetype offset = current().offset;
         std::vector<FullTextExpr> operands{parseOperand()};
         while (current().isKeyword(QLatin1String(keyword)) ||
                current().isSymbol(QLatin1String(symbol))) {
             advance();
             operands.push_back(parseOperand());
         }
-        return operands.size() == 1 ? std::move(operands.front())
-                                    : FullTextExpr::combine(kind, std::move(operands));
+        return operands.size() == 1
+                   ? std::move(operands.front())
+                   : bounded(FullTextExpr::combine(kind, std::move(operands)), offset);
     }
 
     FullTextExpr parseOr() {
@@ -144,6 +165,7 @@ private:
     FullTextExpr parseAnd() {
         FullTextExpr left = parseNear();
         for (;;) {
+            const qsizetype offset = current().offset;
             bool negated = false;
             if (current().isSymbol(QLatin1String("&!"))) {
                 advance();
@@ -151,7 +173,8 @@ private:
             } else if (current().isKeyword(QLatin1String("AND")) ||
                        current().isSymbol(QLatin1String("&"))) {
                 advance();
-                if (current().isKeyword(QLatin1String("NOT"))) {
+                // "AND NOT" at the end, or before an operator, ends with the word "not".
+                if (current().isKeyword(QLatin1String("NOT")) && beginsOperand(next())) {
                     advance();
                     negated = true;
                 }
@@ -162,30 +185,38 @@ private:
             }
             FullTextExpr right = parseNear();
             if (!negated && left.kind == FullTextExpr::Kind::And) {
+                left.depth = std::max(left.depth, right.depth + 1);
                 left.operands.push_back(std::move(right));
+                left = bounded(std::move(left), offset);
                 continue;
             }
             std::vector<FullTextExpr> operands;
             operands.push_back(std::move(left));
             operands.push_back(std::move(right));
-            left = FullTextExpr::combine(negated ? FullTextExpr::Kind::AndNot
-                                                 : FullTextExpr::Kind::And,
-                                         std::move(operands));
+            left = bounded(FullTextExpr::combine(negated ? FullTextExpr::Kind::AndNot
+                                                         : FullTextExpr::Kind::And,
+                                                 std::move(operands)),
+                           offset);
         }
     }
 
     FullTextExpr parseNear() {
-        return parseJoined(FullTextExpr::Kind::Near, "NEAR", "~", [this] { return parseUnary(); });
+        const qsizetype offset = current().offset;
+        FullTextExpr near =
+            parseJoined(FullTextExpr::Kind::Near, "NEAR", "~", [this] { return parseUnary(); });
+        if (near.kind == FullTextExpr::Kind::Near && near.operands.size() > MaxNearOperands)
+            throw LiteralError{
+                offset,
+                QStringLiteral("NEAR joins at most %1 words or phrases").arg(MaxNearOperands)};
+        return near;
     }
 
     FullTextExpr parseUnary() {
         const FtToken& t = current();
         if (t.isSymbol(QLatin1String("("))) {
             // Bounded, so that hostile text cannot exhaust the stack.
-            if (++depth_ > MaxNesting)
-                throw LiteralError{t.offset, QStringLiteral("parentheses are nested more than %1 "
-                                                            "deep")
-                                                 .arg(MaxNesting)};
+            if (++depth_ > MaxFullTextDepth)
+                failTooDeep(t.offset);
             advance();
             FullTextExpr inner = parseOr();
             if (!current().isSymbol(QLatin1String(")")))
@@ -194,28 +225,28 @@ private:
             --depth_;
             return inner;
         }
-        if (t.isKeyword(QLatin1String("FORMSOF")) &&
-            tokens_[index_ + 1].isSymbol(QLatin1String("(")))
+        if (t.isKeyword(QLatin1String("FORMSOF")) && next().isSymbol(QLatin1String("(")))
             return parseFormsOf();
         if (t.kind == FtToken::Kind::Phrase) {
             advance();
             return termOf(t.text, t.offset);
         }
-        if (t.kind == FtToken::Kind::Word && !isOperatorWord(t))
+        if (t.kind == FtToken::Kind::Word)
             return parseWordRun();
         fail(QStringLiteral("a word or a phrase"));
     }
 
-    // Words side by side form a phrase; a prefix word ends it.
+    // Words side by side form a phrase; a prefix word ends it. The first word
+    // is a word even when it spells an operator.
     FullTextExpr parseWordRun() {
         const qsizetype offset = current().offset;
         QStringList words;
-        while (current().kind == FtToken::Kind::Word && !isOperatorWord(current())) {
+        do {
             words << current().text;
             advance();
             if (words.last().endsWith(QLatin1Char('*')))
                 break;
-        }
+        } while (current().kind == FtToken::Kind::Word && !isOperatorWord(current()));
         return termOf(words.join(QLatin1Char(' ')), offset);
     }
 
@@ -243,8 +274,6 @@ private:
                                  : FullTextExpr::combine(FullTextExpr::Kind::Or, std::move(forms));
     }
 
-    static constexpr int MaxNesting = 100;
-
     std::vector<FtToken> tokens_;
     std::size_t index_ = 0;
     int depth_ = 0;
@@ -257,8 +286,7 @@ FullTextExpr parseContainsText(const QString& text) {
 }
 
 FullTextExpr parseFreeText(const QString& text) {
-    std::vector<FullTextExpr> phrases;
-    std::vector<FullTextExpr> words;
+    std::vector<FullTextExpr> terms;
     qsizetype pos = 0;
     for (;;) {
         while (pos < text.size() && text[pos].isSpace())
@@ -267,23 +295,23 @@ FullTextExpr parseFreeText(const QString& text) {
             break;
         const qsizetype start = pos;
         if (text[pos] == QLatin1Char('"')) {
-            const QString phrase = readPhrase(text, start, pos).trimmed();
-            if (!phrase.isEmpty())
-                phrases.push_back(FullTextExpr::term(phrase, false));
+            const QStringList words =
+                readPhrase(text, start, pos)
+                    .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+            for (const QString& word : words)
+                terms.push_back(FullTextExpr::term(word, false));
+            if (words.size() > 1)
+                terms.push_back(FullTextExpr::term(words.join(QLatin1Char(' ')), false));
             continue;
         }
         while (pos < text.size() && !text[pos].isSpace() && text[pos] != QLatin1Char('"'))
             ++pos;
-        words.push_back(FullTextExpr::term(text.mid(start, pos - start), false));
+        terms.push_back(FullTextExpr::term(text.mid(start, pos - start), false));
     }
-    if (phrases.empty() && words.empty())
+    if (terms.empty())
         throw LiteralError{0, QStringLiteral("the free-text condition is empty")};
-    if (words.size() > 1)
-        words = {FullTextExpr::combine(FullTextExpr::Kind::Or, std::move(words))};
-    for (FullTextExpr& w : words)
-        phrases.push_back(std::move(w));
-    return phrases.size() == 1 ? std::move(phrases.front())
-                               : FullTextExpr::combine(FullTextExpr::Kind::And, std::move(phrases));
+    return terms.size() == 1 ? std::move(terms.front())
+                             : FullTextExpr::combine(FullTextExpr::Kind::Or, std::move(terms));
 }
 
 } // namespace tessellon::statement

@@ -135,6 +135,7 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
     std::vector<StatementRecordSet::Row> rows;
     QueryPlan plan;
     try {
+        const SqliteConnection::TimeLimit timeLimit(connection, timeLimit_);
         const std::optional<NameOrderCandidate> byName = nameOrderCandidate(parsed, maxRecords);
         plan = byName ? planByName(connection, parsed, *byName, schemaOfSource.front(), maxRecords)
                       : planQuery(parsed, schemaOfSource, maxRecords);

@@ -8,6 +8,7 @@
 #include "common/QueryProvider.h"
 #include "indexing/registry/CatalogResolver.h"
 
+#include <chrono>
 #include <memory>
 
 namespace tessellon {
@@ -32,8 +33,15 @@ public:
     // How long counting the statement may wait for such a store.
     static constexpr int CountBusyTimeoutMs = 250;
 
+    // How long a statement may run before it is stopped with an error that
+    // says so: long enough for any search a person waits for, short enough
+    // that a runaway statement gives the window and the catalog back.
+    static constexpr std::chrono::milliseconds DefaultTimeLimit{30000};
+    void setTimeLimit(std::chrono::milliseconds limit) { timeLimit_ = limit; }
+
 private:
     CatalogResolver& catalogs_;
+    std::chrono::milliseconds timeLimit_ = DefaultTimeLimit;
     QString localHostName_;
     std::unique_ptr<statement::AttachedStores> stores_;
 };

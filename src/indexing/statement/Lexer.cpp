@@ -83,11 +83,18 @@ private:
     }
 
     Token literal(qsizetype start) {
-        const qsizetype end = text_.indexOf(QLatin1Char('\''), start + 1);
-        if (end < 0)
-            return invalid(start, QStringLiteral("the text that begins here has no closing quote"));
-        pos_ = end + 1;
-        return Token{TokenKind::String, text_.mid(start + 1, end - start - 1), start, 0};
+        QString contents;
+        for (qsizetype i = start + 1; i < text_.size(); ++i) {
+            if (text_[i] != QLatin1Char('\'')) {
+                contents += text_[i];
+            } else if (at(i + 1) == QLatin1Char('\'')) {
+                contents += text_[i++];
+            } else {
+                pos_ = i + 1;
+                return Token{TokenKind::String, contents, start, 0};
+            }
+        }
+        return invalid(start, QStringLiteral("the text that begins here has no closing quote"));
     }
 
     Token number(qsizetype start) {
@@ -122,6 +129,13 @@ private:
 
 std::vector<Token> tokenize(const QString& statement) {
     return Lexer(statement).run();
+}
+
+qsizetype literalPosition(const QString& statement, const Token& literal, qsizetype offset) {
+    qsizetype position = literal.position + 1;
+    for (qsizetype i = 0; i < offset && position < statement.size(); ++i)
+        position += statement[position] == QLatin1Char('\'') ? 2 : 1;
+    return position;
 }
 
 } // namespace tessellon::statement

@@ -107,7 +107,7 @@ private:
         try {
             return read(literal.text);
         } catch (const LiteralError& e) {
-            throw syntaxError(text_, literal.position + 1 + e.offset, e.message);
+            throw syntaxError(text_, literalPosition(text_, literal, e.offset), e.message);
         }
     }
 

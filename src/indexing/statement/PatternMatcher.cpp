@@ -2,9 +2,28 @@
 
 #include "indexing/statement/SyntaxError.h"
 
+#include <QRegularExpression>
+#include <re2/re2.h>
+
 namespace tessellon::statement {
 
 namespace {
+
+// A character as a literal of the expression: ASCII characters other than
+// letters, digits and '_' take a backslash; the engine refuses one before a
+// letter, a digit, '_' or a character beyond ASCII, which are literals as
+// they stand.
+QString literal(QChar c) {
+    const bool word = c.isLetterOrNumber() || c == QLatin1Char('_');
+    return c.unicode() < 0x80 && !word ? QLatin1Char('\\') + QString(c) : QString(c);
+}
+
+QString literal(const QString& text) {
+    QString out;
+    for (const QChar c : text)
+        out += literal(c);
+    return out;
+}
 
 // Copies a character class "[...]" that begins at `pos` into regex syntax and
 // moves `pos` behind it. Only '^' at the start and '-' between two
@@ -22,12 +41,7 @@ QString translateClass(const QString& pattern, qsizetype& pos) {
         const QChar c = pattern[pos];
         const bool range = c == QLatin1Char('-') && !empty && pos + 1 < pattern.size() &&
                            pattern[pos + 1] != QLatin1Char(']');
-        if (range)
-            out += QLatin1Char('-');
-        else if (c.isLetterOrNumber())
-            out += c;
-        else
-            out += QLatin1Char('\\') + QString(c);
+        out += range ? QString(QLatin1Char('-')) : literal(c);
         empty = false;
         ++pos;
     }
@@ -71,7 +85,7 @@ QString translateMatches(const QString& pattern) {
         } else if (c == QLatin1Char('[')) {
             out += translateClass(pattern, pos);
         } else if (c != QLatin1Char('|')) {
-            out += QRegularExpression::escape(QString(c));
+            out += literal(c);
             ++pos;
         } else {
             const qsizetype escapeAt = pos;
@@ -133,7 +147,7 @@ QString translateLike(const QString& pattern) {
         } else if (c == QLatin1Char('[')) {
             out += translateClass(pattern, pos);
         } else {
-            out += QRegularExpression::escape(QString(c));
+            out += literal(c);
             ++pos;
         }
     }
@@ -143,16 +157,25 @@ QString translateLike(const QString& pattern) {
 } // namespace
 
 PatternMatcher::PatternMatcher(const QString& regexPattern, std::optional<AsciiGlob> glob)
-    : regex_(QRegularExpression::anchoredPattern(regexPattern),
-             QRegularExpression::CaseInsensitiveOption |
-                 QRegularExpression::DotMatchesEverythingOption |
-                 QRegularExpression::UseUnicodePropertiesOption),
-      glob_(std::move(glob)) {
-    // What the translation cannot rule out, such as a reversed range [z-a].
-    if (!regex_.isValid())
-        throw LiteralError{
-            0, QStringLiteral("the pattern is not valid: %1").arg(regex_.errorString())};
-    regex_.optimize();
+    : glob_(std::move(glob)) {
+    RE2::Options options;
+    options.set_case_sensitive(false);
+    options.set_dot_nl(true);
+    options.set_log_errors(false);
+    const QByteArray utf8 = regexPattern.toUtf8();
+    auto regex =
+        std::make_shared<const RE2>(re2::StringPiece(utf8.constData(), utf8.size()), options);
+    // What the translation cannot rule out, such as a reversed range [z-a]
+    // or a count too large for the engine.
+    if (!regex->ok())
+        throw LiteralError{0, QStringLiteral("the pattern is not valid: %1")
+                                  .arg(QString::fromStdString(regex->error()))};
+    regex_ = std::move(regex);
+}
+
+bool PatternMatcher::matches(const QString& value) const {
+    const QByteArray utf8 = value.toUtf8();
+    return RE2::FullMatch(re2::StringPiece(utf8.constData(), utf8.size()), *regex_);
 }
 
 PatternMatcher PatternMatcher::fromMatches(const QString& pattern) {
@@ -162,8 +185,7 @@ PatternMatcher PatternMatcher::fromMatches(const QString& pattern) {
 }
 
 PatternMatcher PatternMatcher::exact(const QString& text) {
-    return PatternMatcher(QRegularExpression::escape(text),
-                          AsciiGlob::fromPattern(text, QChar(), QChar(), QString()));
+    return PatternMatcher(literal(text), AsciiGlob::fromPattern(text, QChar(), QChar(), QString()));
 }
 
 PatternMatcher PatternMatcher::fromLike(const QString& pattern) {

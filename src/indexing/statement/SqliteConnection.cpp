@@ -41,11 +41,44 @@ void SqliteConnection::exec(const QString& sql) {
     if (sqlite3_exec(db_, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
         const QString message = QString::fromUtf8(error);
         sqlite3_free(error);
-        throw ProviderError(message);
+        std::rethrow_exception(errorFor(message));
     }
 }
 
+namespace {
+
+// How many virtual machine steps SQLite takes between looks at the clock.
+constexpr int StepsBetweenChecks = 1000;
+
+} // namespace
+
+SqliteConnection::TimeLimit::TimeLimit(SqliteConnection& connection,
+                                       std::chrono::milliseconds limit)
+    : connection_(connection) {
+    connection.limit_ = limit;
+    connection.deadline_ = std::chrono::steady_clock::now() + limit;
+    connection.timedOut_ = false;
+    sqlite3_progress_handler(connection.db_, StepsBetweenChecks, &SqliteConnection::checkTime,
+                             &connection);
+}
+
+SqliteConnection::TimeLimit::~TimeLimit() {
+    sqlite3_progress_handler(connection_.db_, 0, nullptr, nullptr);
+    connection_.timedOut_ = false;
+}
+
+int SqliteConnection::checkTime(void* connection) {
+    auto* self = static_cast<SqliteConnection*>(connection);
+    self->timedOut_ = self->timedOut_ || std::chrono::steady_clock::now() >= self->deadline_;
+    return self->timedOut_ ? 1 : 0;
+}
+
 std::exception_ptr SqliteConnection::errorFor(const QString& sqliteMessage) const {
+    if (timedOut_)
+        return std::make_exception_ptr(
+            ProviderError(QStringLiteral("it took longer than %1 seconds and was stopped; "
+                                         "narrow the search")
+                              .arg(double(limit_.count()) / 1000.0)));
     return std::make_exception_ptr(ProviderError(sqliteMessage));
 }
 

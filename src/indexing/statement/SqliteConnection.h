@@ -7,6 +7,7 @@
 #include "indexing/store/SqliteHandle.h"
 
 #include <QString>
+#include <chrono>
 
 namespace tessellon::statement {
 
@@ -23,8 +24,26 @@ public:
     // Runs SQL that takes no parameters and returns no rows.
     void exec(const QString& sql);
 
+    // While it lives, whatever runs on the connection is stopped once `limit`
+    // has passed, and fails with a message that says it took too long.
+    class TimeLimit {
+    public:
+        TimeLimit(SqliteConnection& connection, std::chrono::milliseconds limit);
+        ~TimeLimit();
+        TimeLimit(const TimeLimit&) = delete;
+        TimeLimit& operator=(const TimeLimit&) = delete;
+
+    private:
+        SqliteConnection& connection_;
+    };
+
 private:
     std::exception_ptr errorFor(const QString& sqliteMessage) const override;
+    static int checkTime(void* connection);
+
+    std::chrono::milliseconds limit_{0};
+    std::chrono::steady_clock::time_point deadline_;
+    bool timedOut_ = false;
 };
 
 } // namespace tessellon::statement

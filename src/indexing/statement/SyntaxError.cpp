@@ -12,9 +12,30 @@ QString describePosition(const QString& statement, qsizetype position) {
     return QStringLiteral("line %1, column %2").arg(line).arg(position - lineStart + 1);
 }
 
+namespace {
+
+constexpr qsizetype QuotedLength = 20;
+
+// The statement from the position on, on one line; empty at its end.
+QString quoteFrom(const QString& statement, qsizetype position) {
+    QString excerpt = statement.mid(position, QuotedLength);
+    for (QChar& c : excerpt) {
+        if (c.isSpace())
+            c = QLatin1Char(' ');
+    }
+    if (excerpt.isEmpty())
+        return QString();
+    const bool more = position + QuotedLength < statement.size();
+    return QStringLiteral(" (at \"%1%2\")").arg(excerpt, more ? QStringLiteral("...") : QString());
+}
+
+} // namespace
+
 ProviderError syntaxError(const QString& statement, qsizetype position, const QString& message) {
-    return ProviderError(QStringLiteral("Syntax error at %1: %2")
-                             .arg(describePosition(statement, position), message));
+    position = qBound(qsizetype(0), position, statement.size());
+    return ProviderError(
+        QStringLiteral("Syntax error at %1: %2%3")
+            .arg(describePosition(statement, position), message, quoteFrom(statement, position)));
 }
 
 } // namespace tessellon::statement

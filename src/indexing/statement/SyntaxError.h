@@ -20,7 +20,9 @@ struct LiteralError {
 // "position 12", or "line 2, column 5" in a statement that spans lines.
 QString describePosition(const QString& statement, qsizetype position);
 
-// "Syntax error at position 12: <message>".
+// "Syntax error at position 12: <message> (at "<up to 20 characters of the
+// statement from there>")": the user may never have seen the statement, so
+// the message quotes the words that broke it.
 ProviderError syntaxError(const QString& statement, qsizetype position, const QString& message);
 
 } // namespace tessellon::statement

@@ -44,7 +44,13 @@ INSTANTIATE_TEST_SUITE_P(
                     // FTS5 syntax in user text stays text.
                     TranslationCase{"fts5Syntax", "title:secret^ NEAR/2 x{y}",
                                     R"("title:secret^ NEAR/2 x{y}")"},
-                    TranslationCase{"caseOfKeywords", "a and b oR c", R"((("a" AND "b") OR "c"))"}),
+                    TranslationCase{"caseOfKeywords", "a and b oR c", R"((("a" AND "b") OR "c"))"},
+                    // Where a word is expected, an operator word is a word.
+                    TranslationCase{"operatorWordsAsWords", "cats AND and AND or AND near",
+                                    R"(("cats" AND "and" AND "or" AND "near"))"},
+                    TranslationCase{"leadingNot", "NOT a", R"("NOT a")"},
+                    TranslationCase{"notAtTheEnd", "a AND not", R"(("a" AND "not"))"},
+                    TranslationCase{"andNotOfOperatorWord", "a AND NOT or", R"(("a" NOT "or"))"}),
     testing::PrintToStringParamName());
 
 struct ErrorCase {
@@ -73,19 +79,27 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorCase{"openQuote", "a AND \"sales", 6, "no closing double quote"},
                     ErrorCase{"openParenthesis", "(a OR b", 7, "expected ')'"},
                     ErrorCase{"strayParenthesis", "a OR b)", 6, "expected AND, OR"},
-                    ErrorCase{"leadingNot", "NOT a", 0, "expected a word"},
+                    ErrorCase{"leadingOr", "| a", 0, "expected a word"},
                     ErrorCase{"bareNot", "a NOT b", 2, "AND NOT"},
                     ErrorCase{"danglingAnd", "a AND", 5, "expected a word"},
                     ErrorCase{"emptyPhrase", "\"\"", 0, "empty"},
                     ErrorCase{"nestedTooDeep", QString(150, '(') + "a" + QString(150, ')'), 100,
-                              "nested more than 100 deep"}),
+                              "nested more than 100 deep"},
+                    // The 100th AND NOT makes the tree 101 deep.
+                    ErrorCase{"andNotChain", "a" + QString(" &! b").repeated(25000), 497,
+                              "nested more than 100 deep"},
+                    ErrorCase{"mixedChain", "a" + QString(" AND NOT b AND c").repeated(25000),
+                              1 + 16 * 49 + 11, "nested more than 100 deep"},
+                    ErrorCase{"longNear", QStringList(11, "a").join(" ~ "), 0,
+                              "NEAR joins at most 10 words or phrases"}),
     testing::PrintToStringParamName());
 
-TEST(FreeText, OrsWordsAndRequiresPhrases) {
+TEST(FreeText, OrsEveryWordAndAddsQuotedPhrases) {
     EXPECT_EQ(toFts5(parseFreeText("budget forecast")), R"(("budget" OR "forecast"))");
-    EXPECT_EQ(toFts5(parseFreeText("\"budget forecast\"")), R"("budget forecast")");
-    EXPECT_EQ(toFts5(parseFreeText("plan \"budget forecast\" year")),
-              R"(("budget forecast" AND ("plan" OR "year")))");
+    EXPECT_EQ(toFts5(parseFreeText("\"budget forecast\"")),
+              R"(("budget" OR "forecast" OR "budget forecast"))");
+    EXPECT_EQ(toFts5(parseFreeText("plan \"budget  forecast\" and \"year\"")),
+              R"(("plan" OR "budget" OR "forecast" OR "budget forecast" OR "and" OR "year"))");
     EXPECT_THROW(parseFreeText("  "), LiteralError);
     EXPECT_THROW(parseFreeText("\"open"), LiteralError);
 }

@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{"anyWords",
                       Select + " WHERE  FREETEXT(Contents,'\"budget forecast\"') ORDER BY "
                                "Filename ASC ",
-                      {"My Files/budget.xls"}},
+                      {"My Files/budget.xls", "My Files/budget.xlsx"}},
         StatementCase{"filePatterns",
                       Select + " WHERE ( MATCHES(Filename, '*.doc') OR  MATCHES(Filename, "
                                "'budget.xls')) ORDER BY Filename ASC ",
@@ -194,8 +194,9 @@ INSTANTIATE_TEST_SUITE_P(
         StatementCase{"freeTextWords",
                       "FREETEXT('forecast final')",
                       {"My Files/budget.xls", "Other/report.pdf"}},
-        StatementCase{
-            "freeTextPhrase", "FREETEXT(Contents, '\"budget only\"')", {"My Files/budget.xlsx"}},
+        StatementCase{"freeTextQuotedWordsCountOneByOne",
+                      "FREETEXT(Contents, '\"budget only\"')",
+                      {"My Files/budget.xls", "My Files/budget.xlsx"}},
         StatementCase{"fullTextUnderOr",
                       "(CONTAINS('final') OR Size = 10000)",
                       {"Other/big.bin", "Other/report.pdf"}}),
@@ -446,6 +447,13 @@ TEST_F(ProviderTest, FailuresNameWhatIsWrong) {
         {"SELECT Path FROM SCOPE() WHERE CONTAINS(All, 'report's')", "Syntax error at position"},
         {"SELECT Path FROM SCOPE() WHERE (Size > 1", "expected ')'"},
         {"SELECT Path FROM SCOPE() WHERE CONTAINS(' ')", "the full-text condition is empty"},
+        {"SELECT Path FROM SCOPE() WHERE CONTAINS('a" + QString(" &! b").repeated(25000) + "')",
+         "the condition is nested more than 100 deep"},
+        {"SELECT Path FROM SCOPE() WHERE CONTAINS('a" + QString(" AND NOT b").repeated(25000) +
+             "')",
+         "the condition is nested more than 100 deep"},
+        {"SELECT Path FROM SCOPE() WHERE CONTAINS('" + QStringList(200, "a").join(" NEAR ") + "')",
+         "NEAR joins at most 10 words or phrases"},
     };
     for (const auto& c : cases) {
         const QString message = fixture.errorOf(c.statement);
@@ -513,18 +521,64 @@ TEST_F(ProviderTest, DataQueryAndBrowsingDataSetReadTheRows) {
     EXPECT_THROW(query.open(), ProviderError);
 }
 
+// A statement that tests 300 patterns on every document and finds one.
+QString manyPatternsStatement() {
+    QStringList patterns;
+    for (int i = 0; i < 300; ++i)
+        patterns << QString("NOT MATCHES(Filename, '*.x%1')").arg(i);
+    return "SELECT Path FROM SCOPE() WHERE " + patterns.join(" AND ") + " AND Size = 9999";
+}
+
 TEST_F(ProviderTest, LongConditionsRun) {
     QStringList words(400, "report");
     words << "final";
     EXPECT_EQ(
         fixture.paths("SELECT Path FROM SCOPE() WHERE CONTAINS('" + words.join(" AND ") + "')"),
         QStringList({"Other/report.pdf"}));
-    QStringList patterns;
-    for (int i = 0; i < 300; ++i)
-        patterns << QString("NOT MATCHES(Filename, '*.x%1')").arg(i);
-    EXPECT_EQ(fixture.paths("SELECT Path FROM SCOPE() WHERE " + patterns.join(" AND ") +
-                            " AND Size = 9999"),
-              QStringList({"My Files/budget.xlsx"}));
+    EXPECT_EQ(fixture.paths(manyPatternsStatement()), QStringList({"My Files/budget.xlsx"}));
+}
+
+TEST_F(ProviderTest, AStatementOverItsTimeLimitIsStoppedSayingSo) {
+    fixture.provider().setTimeLimit(std::chrono::milliseconds(0));
+    EXPECT_TRUE(fixture.errorOf(manyPatternsStatement())
+                    .contains("The statement could not be executed: it took longer than 0 "
+                              "seconds and was stopped"));
+    fixture.provider().setTimeLimit(IndexQueryProvider::DefaultTimeLimit);
+    EXPECT_EQ(fixture.paths(manyPatternsStatement()), QStringList({"My Files/budget.xlsx"}));
+}
+
+// A doubled apostrophe inside any literal stands for one apostrophe.
+TEST(ProviderLiterals, ReadADoubledApostropheAsOne) {
+    CatalogFixture fixture;
+    fixture.addCatalog("System", {{"o'q/don't.txt", "don't stop"}, {"o'q/other.txt", "other"}});
+    const QString conditions[] = {
+        "Filename = 'DON''T.txt'",         "Filename LIKE 'don''%'",
+        "MATCHES(Filename, 'don''t*')",    "CONTAINS('don''t')",
+        "Path = '%ROOT%/o''q/don''t.txt'", "FREETEXT(Contents, '\"don''t\"')",
+    };
+    for (const QString& condition : conditions) {
+        EXPECT_EQ(fixture.paths("SELECT Path FROM SCOPE(' \"%ROOT%/o''q\" ') WHERE " + condition),
+                  QStringList({"o'q/don't.txt"}))
+            << condition.toStdString();
+    }
+}
+
+// Every word of a FREETEXT text counts, quoted or not; documents with more
+// of the words come first, and those with the words together before them.
+TEST(ProviderFreeText, RanksMoreWordsAndWordsTogetherFirst) {
+    CatalogFixture fixture;
+    fixture.addCatalog("System", {{"one/payment.txt", "payment due"},
+                                  {"apart/both.txt", "receipt of the payment"},
+                                  {"together/both.txt", "payment receipt enclosed"},
+                                  {"one/receipt.txt", "receipt only"},
+                                  {"none/other.txt", "nothing here"}});
+    QStringList found = fixture.paths("SELECT Path FROM SCOPE() WHERE "
+                                      "FREETEXT(Contents,'\"payment receipt\"')");
+    ASSERT_EQ(found.size(), 4);
+    EXPECT_EQ(found.mid(0, 2), QStringList({"together/both.txt", "apart/both.txt"}));
+    found = found.mid(2);
+    found.sort();
+    EXPECT_EQ(found, QStringList({"one/payment.txt", "one/receipt.txt"}));
 }
 
 TEST(ProviderWithoutSystem, BareScopeSaysTheDefaultCatalogIsMissing) {

@@ -76,7 +76,12 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         // The apostrophe of "report's" ends the literal: a syntax error, not another query.
         ErrorCase{"strayApostrophe", Select + "CONTAINS(All, 'report's') ORDER BY Filename ASC ",
-                  "Syntax error at position 62: expected ')' but found 's'"},
+                  "Syntax error at position 62: expected ')' but found 's' (at \"s') ORDER BY "
+                  "Filenam...\")"},
+        // Inside a literal a doubled apostrophe is one character of the text.
+        ErrorCase{"errorAfterDoubledApostrophe", Select + "CONTAINS(All, 'it''s AND')",
+                  "position 64: expected a word or a phrase but found the end of the condition "
+                  "(at \"')\")"},
         ErrorCase{"unclosedLiteral", Select + "CONTAINS(All, 'report)",
                   "Syntax error at position 54: the text that begins here has no closing quote"},
         ErrorCase{"unbalancedParenthesis", Select + "(Size > 1 AND (Size < 5)",
@@ -101,8 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorCase{"likeOnNumber", Select + "Size LIKE '1%'", "LIKE needs a text property"},
         ErrorCase{"badPattern", Select + "MATCHES(Filename, 'a|(b')", "'|(' is not closed"},
         ErrorCase{"badScope", "SELECT Path FROM SCOPE(' DEEP \"/a\" ')", "expected TRAVERSAL"},
-        ErrorCase{"multiLine", "SELECT Path\nFROM SCOPE()\nWHERE Size >> 1",
-                  "Syntax error at line 3, column 13"},
+        ErrorCase{"multiLine", "SELECT Path\nFROM SCOPE()\nWHERE Size >> 1\nORDER BY Size",
+                  "Syntax error at line 3, column 13: expected a number to compare Size with but "
+                  "found '>' (at \"> 1 ORDER BY Size\")"},
         ErrorCase{"nestedTooDeep", Select + QString(5000, '(') + "Size > 1" + QString(5000, ')'),
                   "conditions are nested more than 200 deep"},
         ErrorCase{"notTooDeep", Select + QString("NOT ").repeated(5000) + "Size > 1",
