@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
         return 2;
     const QByteArray path = in.readAll();
     const FilterKind kind = FilterKinds::fromName(QString::fromLatin1(argv[1]));
-    const QByteArray answer = FilterProtocol::encode(InProcessFilters::run(kind, path));
+    const QByteArray answer =
+        FilterProtocol::encode(InProcessFilters::run(kind, path, FilterBudget()));
     QFile out;
     if (!out.open(stdout, QIODevice::WriteOnly) || out.write(answer) != answer.size())
         return 1;

@@ -109,8 +109,7 @@ QStringList ownFolders(const CatalogEntry& catalog) {
 
 Indexer::Indexer(const CatalogEntry& catalog, std::atomic<bool>* cancel)
     : catalog_(catalog), cancel_(cancel), store_(ServicePaths::storeFile(catalog.location)),
-      rules_(catalog.excludes, ownFolders(catalog)),
-      host_(FilterHost::defaultHelperPath(), cancel, FilterLimits::HelperTimeoutMs) {}
+      rules_(catalog.excludes, ownFolders(catalog)), host_(FilterHost::defaultHelperPath()) {}
 
 QList<QByteArray> Indexer::scopeRoots() const {
     QList<QByteArray> roots;
@@ -213,9 +212,10 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
                 const FilterKind kind = FilterKinds::forName(facts.filename);
                 DocumentRecord record;
                 record.facts = facts;
+                const FilterBudget budget(FilterLimits::DocumentTimeoutMs, cancel_);
                 record.content = FilterKinds::runsInHelper(kind)
-                                     ? host_.filter(kind, facts.path)
-                                     : InProcessFilters::run(kind, facts.path);
+                                     ? host_.filter(kind, facts.path, budget)
+                                     : InProcessFilters::run(kind, facts.path, budget);
                 try {
                     store_.pack(record);
                 } catch (const Error& e) {

@@ -1,9 +1,9 @@
 // Brings one catalog's store up to date with its scopes: crawls, filters what
 // is new or changed on every core, and writes the results through the one
-// store connection in batched transactions. A cancel request (SIGTERM, a
-// stop) ends the work at the next document: the open transaction commits
-// whole, and the store stays marked as not up to date until a later run
-// completes it.
+// store connection in batched transactions. Each document is filtered under
+// a time budget. A cancel request (SIGTERM, a stop) ends the work at once,
+// in the middle of a document too: the open transaction commits whole, and
+// the store stays marked as not up to date until a later run completes it.
 #pragma once
 
 #include "indexing/crawl/Crawler.h"

@@ -4,15 +4,13 @@
 #include "indexing/filters/FilterProtocol.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <sys/resource.h>
 
 namespace tessellon {
 
-FilterHost::FilterHost(QString helperPath, std::atomic<bool>* cancel, int timeoutMs)
-    : helperPath_(std::move(helperPath)), cancel_(cancel), timeoutMs_(timeoutMs) {}
+FilterHost::FilterHost(QString helperPath) : helperPath_(std::move(helperPath)) {}
 
 QString FilterHost::defaultHelperPath() {
     const QString name = QStringLiteral("tessellon-filter");
@@ -22,15 +20,16 @@ QString FilterHost::defaultHelperPath() {
     return QCoreApplication::applicationDirPath() + '/' + name;
 }
 
-FilterResult FilterHost::filter(FilterKind kind, const QByteArray& path) const {
+FilterResult FilterHost::filter(FilterKind kind, const QByteArray& path,
+                                const FilterBudget& budget) const {
     QProcess helper;
     helper.setProgram(helperPath_);
     helper.setArguments({FilterKinds::name(kind)});
     helper.setProcessChannelMode(QProcess::SeparateChannels);
     helper.setStandardErrorFile(QProcess::nullDevice());
     helper.setChildProcessModifier([] {
-        const rlimit memory{rlim_t(FilterLimits::HelperMemoryBytes),
-                            rlim_t(FilterLimits::HelperMemoryBytes)};
+        const rlimit memory{rlim_t(FilterLimits::DocumentMemoryBytes),
+                            rlim_t(FilterLimits::DocumentMemoryBytes)};
         ::setrlimit(RLIMIT_AS, &memory);
         const rlimit noCore{0, 0};
         ::setrlimit(RLIMIT_CORE, &noCore);
@@ -41,21 +40,16 @@ FilterResult FilterHost::filter(FilterKind kind, const QByteArray& path) const {
             QStringLiteral("the filter helper %1 could not be started").arg(helperPath_));
     helper.write(path);
     helper.closeWriteChannel();
-    QElapsedTimer clock;
-    clock.start();
     QByteArray answer;
-    // Short waits, so that a cancel request or the time budget is noticed
-    // within a tenth of a second.
+    // Short waits, so that a stop request or the end of the budget is
+    // noticed within a tenth of a second.
     while (helper.state() != QProcess::NotRunning) {
         helper.waitForFinished(100);
         answer += helper.readAllStandardOutput();
-        if ((cancel_ && cancel_->load()) || clock.elapsed() > timeoutMs_) {
+        if (const std::optional<QString> reason = budget.exceeded()) {
             helper.kill();
             helper.waitForFinished(2000);
-            return FilterResult::failed(
-                cancel_ && cancel_->load()
-                    ? QStringLiteral("filtering was cancelled")
-                    : QStringLiteral("the filter took longer than %1 s").arg(timeoutMs_ / 1000));
+            return FilterResult::failed(*reason);
         }
     }
     answer += helper.readAllStandardOutput();

@@ -12,8 +12,18 @@ inline constexpr qint64 MaxReadBytes = 8 << 20;
 inline constexpr qsizetype MaxTextChars = 2'000'000;
 // Bytes unpacked from one member of a zip container (OOXML, ODF).
 inline constexpr qint64 MaxZipMemberBytes = 64 << 20;
-// The filter helper's budget for one document.
-inline constexpr int HelperTimeoutMs = 20'000;
-inline constexpr qint64 HelperMemoryBytes = qint64(1) << 30;
+// Elements (XML) or groups (RTF) open at once that a filter keeps: each
+// costs memory, and real documents stay far below this. The XML filter stops
+// reading there; the RTF filter reads deeper groups as the deepest it keeps.
+inline constexpr int MaxNestingDepth = 1000;
+// Attributes kept per XML element (the XML filter reads none of them).
+inline constexpr int MaxXmlAttributes = 64;
+// The budget of one document, in the filter helper and in-process alike: a
+// document that takes longer is counted failed. The helper runs under this
+// memory limit; an in-process filter stays far inside it by the bounds above
+// (input, text, nesting, attributes), which keep its memory under ten times
+// MaxReadBytes.
+inline constexpr int DocumentTimeoutMs = 20'000;
+inline constexpr qint64 DocumentMemoryBytes = qint64(1) << 30;
 
 } // namespace tessellon::FilterLimits

@@ -47,10 +47,12 @@ QString decodeEntities(QStringView text) {
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'&') {
-            const qsizetype semi = text.indexOf(u';', i + 1);
-            if (semi > i + 1 && semi - i <= 10) {
-                out += decodeEntity(text.mid(i + 1, semi - i - 1).toString());
-                i = semi;
+            // A reference ends within ten characters; looking further would
+            // read the rest of the text again at every '&'.
+            const qsizetype semi = text.mid(i + 1, 10).indexOf(u';');
+            if (semi > 0) {
+                out += decodeEntity(text.mid(i + 1, semi).toString());
+                i += semi + 1;
                 continue;
             }
         }
@@ -97,7 +99,7 @@ void applyMeta(QStringView tag, FilterResult& r) {
 
 } // namespace
 
-FilterResult extract(const QByteArray& bytes) {
+FilterResult extract(const QByteArray& bytes, const FilterBudget& budget) {
     const QString html = TextFilter::decode(bytes);
     FilterResult r;
     r.state = FilterState::Filtered;
@@ -113,6 +115,7 @@ FilterResult extract(const QByteArray& bytes) {
         text += decoded;
     };
     while (i < n && text.size() < FilterLimits::MaxTextChars) {
+        budget.check();
         const qsizetype lt = html.indexOf(u'<', i);
         if (lt < 0) {
             appendText(QStringView(html).mid(i));

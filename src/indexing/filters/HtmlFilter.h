@@ -4,12 +4,13 @@
 // broken.
 #pragma once
 
+#include "indexing/filters/FilterBudget.h"
 #include "indexing/filters/FilterResult.h"
 
 #include <QByteArray>
 
 namespace tessellon::HtmlFilter {
 
-FilterResult extract(const QByteArray& bytes);
+FilterResult extract(const QByteArray& bytes, const FilterBudget& budget = {});
 
 } // namespace tessellon::HtmlFilter

@@ -14,7 +14,8 @@ namespace tessellon::InProcessFilters {
 
 namespace {
 
-FilterResult runChecked(FilterKind kind, const QByteArray& path) {
+FilterResult runChecked(FilterKind kind, const QByteArray& path, const FilterBudget& budget) {
+    budget.check();
     switch (kind) {
     case FilterKind::None:
         return FilterResult{};
@@ -30,11 +31,11 @@ FilterResult runChecked(FilterKind kind, const QByteArray& path) {
     const QByteArray bytes = FileContent::read(path, FilterLimits::MaxReadBytes);
     switch (kind) {
     case FilterKind::Html:
-        return HtmlFilter::extract(bytes);
+        return HtmlFilter::extract(bytes, budget);
     case FilterKind::Xml:
-        return XmlFilter::extract(bytes);
+        return XmlFilter::extract(bytes, budget);
     case FilterKind::Rtf:
-        return RtfFilter::extract(bytes);
+        return RtfFilter::extract(bytes, budget);
     default:
         // Empty files and binary content are indexed by their properties.
         return bytes.isEmpty() ? FilterResult{} : TextFilter::extract(bytes);
@@ -43,9 +44,9 @@ FilterResult runChecked(FilterKind kind, const QByteArray& path) {
 
 } // namespace
 
-FilterResult run(FilterKind kind, const QByteArray& path) {
+FilterResult run(FilterKind kind, const QByteArray& path, const FilterBudget& budget) {
     try {
-        return runChecked(kind, path);
+        return runChecked(kind, path, budget);
     } catch (const std::bad_alloc&) {
         return FilterResult::failed(QStringLiteral("out of memory while filtering"));
     } catch (const std::exception& e) {

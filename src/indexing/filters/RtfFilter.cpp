@@ -42,7 +42,7 @@ Target destinationFor(const QByteArray& word, Target current) {
 
 } // namespace
 
-FilterResult extract(const QByteArray& bytes) {
+FilterResult extract(const QByteArray& bytes, const FilterBudget& budget) {
     FilterResult r;
     if (!bytes.startsWith("{\\rtf"))
         return FilterResult::failed(QStringLiteral("not an RTF document"));
@@ -78,10 +78,13 @@ FilterResult extract(const QByteArray& bytes) {
     };
     bool destinationNext = false;
     const qsizetype n = bytes.size();
+    qsizetype steps = 0;
     for (qsizetype i = 0; i < n && r.text.size() < FilterLimits::MaxTextChars; ++i) {
+        if (++steps % 65536 == 0)
+            budget.check();
         const char c = bytes[i];
         if (c == '{') {
-            if (stack.size() < 1000)
+            if (stack.size() < FilterLimits::MaxNestingDepth)
                 stack << stack.last();
             continue;
         }

@@ -3,12 +3,13 @@
 // comment. Font tables, pictures and other destinations are left out.
 #pragma once
 
+#include "indexing/filters/FilterBudget.h"
 #include "indexing/filters/FilterResult.h"
 
 #include <QByteArray>
 
 namespace tessellon::RtfFilter {
 
-FilterResult extract(const QByteArray& bytes);
+FilterResult extract(const QByteArray& bytes, const FilterBudget& budget = {});
 
 } // namespace tessellon::RtfFilter

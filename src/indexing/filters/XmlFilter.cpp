@@ -1,18 +1,26 @@
 #include "indexing/filters/XmlFilter.h"
 
 #include "indexing/filters/FilterLimits.h"
+#include "indexing/filters/XmlAttributeCap.h"
 
 #include <QXmlStreamReader>
 
 namespace tessellon::XmlFilter {
 
-FilterResult extract(const QByteArray& bytes) {
+FilterResult extract(const QByteArray& bytes, const FilterBudget& budget) {
     FilterResult r;
     r.state = FilterState::Filtered;
-    QXmlStreamReader xml(bytes);
+    QXmlStreamReader xml(XmlAttributeCap::apply(bytes, FilterLimits::MaxXmlAttributes));
+    // Element names are matched by their local part, so prefixes need not be
+    // resolved: a prefix never declared costs no text, and no element looks
+    // through the declarations of all its ancestors.
+    xml.setNamespaceProcessing(false);
     int titleDepth = 0;
     int depth = 0;
-    while (!xml.atEnd() && r.text.size() < FilterLimits::MaxTextChars) {
+    // The reader keeps every open element; the depth limit bounds that memory.
+    while (!xml.atEnd() && r.text.size() < FilterLimits::MaxTextChars &&
+           depth <= FilterLimits::MaxNestingDepth) {
+        budget.check();
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             ++depth;

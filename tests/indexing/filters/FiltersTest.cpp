@@ -130,7 +130,7 @@ TEST(OfficeFilters, ReadOoxmlAndOdfTextAndProperties) {
                      "<cp:coreProperties xmlns:cp='c' xmlns:dc='d'><dc:title>Doc T</dc:title>"
                      "<dc:creator>Ann</dc:creator><cp:keywords>k1, k2</cp:keywords>"
                      "<dc:subject>Subj</dc:subject></cp:coreProperties>"}});
-    FilterResult r = InProcessFilters::run(FilterKind::Ooxml, docx.toUtf8());
+    FilterResult r = InProcessFilters::run(FilterKind::Ooxml, docx.toUtf8(), {});
     EXPECT_EQ(r.state, FilterState::Filtered) << r.error.toStdString();
     EXPECT_EQ(r.text, "First para\nsecond\n");
     EXPECT_EQ(r.title, "Doc T");
@@ -143,7 +143,7 @@ TEST(OfficeFilters, ReadOoxmlAndOdfTextAndProperties) {
                      "<p:sld xmlns:a='a' xmlns:p='p'><a:p><a:t>ten</a:t></a:p></p:sld>"},
                     {"ppt/slides/slide2.xml",
                      "<p:sld xmlns:a='a' xmlns:p='p'><a:p><a:t>two</a:t></a:p></p:sld>"}});
-    EXPECT_EQ(InProcessFilters::run(FilterKind::Ooxml, pptx.toUtf8()).text, "two\nten\n");
+    EXPECT_EQ(InProcessFilters::run(FilterKind::Ooxml, pptx.toUtf8(), {}).text, "two\nten\n");
 
     const QString odt = dir.filePath("b.odt");
     writeZip(odt, {{"content.xml",
@@ -155,7 +155,7 @@ TEST(OfficeFilters, ReadOoxmlAndOdfTextAndProperties) {
                                 "<meta:initial-creator>Bo</meta:initial-creator>"
                                 "<meta:keyword>x</meta:keyword><meta:keyword>y</meta:keyword>"
                                 "</office:meta></office:document-meta>"}});
-    r = InProcessFilters::run(FilterKind::Odf, odt.toUtf8());
+    r = InProcessFilters::run(FilterKind::Odf, odt.toUtf8(), {});
     EXPECT_EQ(r.text, "Head\nBody text\n");
     EXPECT_EQ(r.title, "Odt T");
     EXPECT_EQ(r.author, "Bo");
@@ -174,7 +174,7 @@ class BrokenDocuments : public ::testing::TestWithParam<BrokenCase> {};
 TEST_P(BrokenDocuments, FailWithAMessageInsteadOfThrowing) {
     TempDir dir;
     const QString path = dir.write("broken.bin", GetParam().bytes);
-    const FilterResult r = InProcessFilters::run(GetParam().kind, path.toUtf8());
+    const FilterResult r = InProcessFilters::run(GetParam().kind, path.toUtf8(), {});
     EXPECT_EQ(r.state, FilterState::Failed);
     EXPECT_FALSE(r.error.isEmpty());
 }
@@ -188,10 +188,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(InProcessFilters, MissingFileFailsAndEmptyFileIsPropertiesOnly) {
     TempDir dir;
-    EXPECT_EQ(InProcessFilters::run(FilterKind::Text, dir.filePath("gone.txt").toUtf8()).state,
+    EXPECT_EQ(InProcessFilters::run(FilterKind::Text, dir.filePath("gone.txt").toUtf8(), {}).state,
               FilterState::Failed);
     const QString empty = dir.write("empty.txt", "");
-    EXPECT_EQ(InProcessFilters::run(FilterKind::Text, empty.toUtf8()).state,
+    EXPECT_EQ(InProcessFilters::run(FilterKind::Text, empty.toUtf8(), {}).state,
               FilterState::PropertiesOnly);
 }
 
@@ -224,9 +224,9 @@ TEST(FilterProtocol, RoundTripsAndRejectsAnythingElse) {
 TEST(Filters, CapTheTextOfAHugeFileAndRefuseFolders) {
     TempDir dir;
     const QString big = dir.write("big.txt", QByteArray("word ").repeated(3'000'000));
-    const FilterResult r = InProcessFilters::run(FilterKind::Text, big.toUtf8());
+    const FilterResult r = InProcessFilters::run(FilterKind::Text, big.toUtf8(), {});
     EXPECT_EQ(r.state, FilterState::Filtered);
     EXPECT_EQ(r.text.size(), FilterLimits::MaxTextChars);
-    EXPECT_EQ(InProcessFilters::run(FilterKind::Text, dir.path().toUtf8()).state,
+    EXPECT_EQ(InProcessFilters::run(FilterKind::Text, dir.path().toUtf8(), {}).state,
               FilterState::Failed);
 }

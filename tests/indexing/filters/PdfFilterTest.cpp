@@ -42,8 +42,8 @@ QByteArray onePagePdf(const QByteArray& text) {
 TEST(PdfFilter, ReadsTextAndInfoThroughTheHelperProcess) {
     ServiceSandbox sandbox;
     const QString path = sandbox.dir().write("doc.pdf", onePagePdf("Hello quokka"));
-    const FilterResult r = FilterHost(ServiceSandbox::binary("tessellon-filter"), nullptr, 20000)
-                               .filter(FilterKind::Pdf, path.toUtf8());
+    const FilterResult r = FilterHost(ServiceSandbox::binary("tessellon-filter"))
+                               .filter(FilterKind::Pdf, path.toUtf8(), FilterBudget());
     ASSERT_EQ(r.state, FilterState::Filtered) << r.error.toStdString();
     EXPECT_TRUE(r.text.contains("Hello quokka")) << r.text.toStdString();
     EXPECT_EQ(r.title, "Quarterly Figures");

@@ -160,7 +160,8 @@ TEST(Faults, FilterHelperThatHangsCrashesOrBabblesCostsOnlyItsDocument) {
             c.body.isEmpty() ? sandbox.dir().filePath("nope") : script(sandbox, c.name, c.body);
         QElapsedTimer clock;
         clock.start();
-        const FilterResult r = FilterHost(helper, nullptr, 1000).filter(FilterKind::Pdf, path);
+        const FilterResult r =
+            FilterHost(helper).filter(FilterKind::Pdf, path, FilterBudget(1000, nullptr));
         EXPECT_EQ(r.state, FilterState::Failed) << c.name;
         EXPECT_TRUE(r.error.contains(c.message)) << c.name << ": " << r.error.toStdString();
         EXPECT_LT(clock.elapsed(), 15000) << c.name;
@@ -173,7 +174,8 @@ TEST(Faults, FilterHelperThatHangsCrashesOrBabblesCostsOnlyItsDocument) {
         QThread::msleep(200);
         cancel = true;
     });
-    const FilterResult r = FilterHost(hang, &cancel, 60000).filter(FilterKind::Pdf, path);
+    const FilterResult r =
+        FilterHost(hang).filter(FilterKind::Pdf, path, FilterBudget(60000, &cancel));
     canceller.join();
     EXPECT_TRUE(r.error.contains("cancelled"));
     EXPECT_LT(clock.elapsed(), 10000); // catches a cancel that is ignored
