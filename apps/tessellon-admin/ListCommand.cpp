@@ -29,7 +29,8 @@ int listCatalogs(const QStringList& args, QTextStream& out, QTextStream&) {
     LocalAdminServer server;
     for (bool more = server.FindFirstCatalog(); more; more = server.FindNextCatalog()) {
         const std::unique_ptr<CatalogAdmin> catalog = server.GetCatalog();
-        QStringList fields{catalog->CatalogName(), catalogStateText(*catalog)};
+        QStringList fields{catalog->CatalogName(),
+                           guardedFigure([&] { return catalogStateText(*catalog); })};
         try {
             const StoreFigures f = static_cast<LocalCatalogAdmin&>(*catalog).figures();
             fields << (f.scanComplete && f.toFilter == 0 ? "yes" : "no")
