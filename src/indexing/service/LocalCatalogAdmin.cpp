@@ -42,6 +42,9 @@ StoreFigures LocalCatalogAdmin::figures() const {
 
 bool LocalCatalogAdmin::IsUpToDate() {
     const StoreFigures f = figures();
+    // A damaged index is neither up to date nor not: it waits to be rebuilt.
+    if (!f.damage.isEmpty())
+        throw ProviderError(f.damage);
     return f.scanComplete && f.toFilter == 0;
 }
 

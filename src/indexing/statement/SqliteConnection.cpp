@@ -46,6 +46,8 @@ void SqliteConnection::exec(const QString& sql) {
 }
 
 std::exception_ptr SqliteConnection::errorFor(const QString& sqliteMessage) const {
+    if (failedOnDamage())
+        return std::make_exception_ptr(MalformedStoreError(sqliteMessage));
     return std::make_exception_ptr(ProviderError(sqliteMessage));
 }
 

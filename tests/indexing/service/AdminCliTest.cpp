@@ -1,7 +1,9 @@
+#include "FullTextDamage.h"
 #include "ServiceSandbox.h"
 
 #include "common/Error.h"
 #include "indexing/service/LocalAdminServer.h"
+#include "indexing/store/StoreDamage.h"
 #include "support/QtPrinters.h"
 
 #include <QSysInfo>
@@ -89,6 +91,29 @@ TEST(AdminCli, RescanPrintsASummary) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.startsWith("Docs: 1 documents filtered (0 failed)")) << r.out.toStdString();
     EXPECT_TRUE(r.err.contains("Rescanning Docs")) << r.err.toStdString();
+}
+
+TEST(AdminCli, ListShowsADamagedIndexUntilARescanRebuildsIt) {
+    ServiceSandbox sandbox;
+    const QString scope = sandbox.dir().mkdir("scope");
+    sandbox.dir().write("scope/a.txt", "some words");
+    ASSERT_EQ(sandbox.admin({"add", "Docs", "--scope", scope}).exitCode, 0);
+    ASSERT_EQ(sandbox.admin({"rescan", "Docs"}).exitCode, 0);
+    damageFullTextLeaf(sandbox.storeFile("Docs"));
+    EXPECT_THROW(sandbox.matches("Docs", "words"), StoreDamagedError); // a reader meets it
+    const auto listed = [&] { return sandbox.admin({"list"}).out.section('\n', 0, 0).split('\t'); };
+    QStringList docs = listed();
+    EXPECT_EQ(docs[2], "not accessible");
+    EXPECT_TRUE(docs[8].startsWith("The index is damaged and is rebuilt")) << docs[8].toStdString();
+
+    const CommandResult rescan = sandbox.admin({"rescan", "Docs"});
+    EXPECT_EQ(rescan.exitCode, 0);
+    EXPECT_TRUE(rescan.err.contains("could not be used (damaged")) << rescan.err.toStdString();
+    docs = listed();
+    EXPECT_EQ(docs[2], "yes");
+    EXPECT_EQ(docs[5], "1");
+    EXPECT_EQ(docs[8], "");
+    EXPECT_TRUE(sandbox.matches("Docs", "words"));
 }
 
 TEST(LocalAdminServer, ReportsStatesByRegistryAndDaemon) {
