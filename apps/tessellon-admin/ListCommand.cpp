@@ -21,6 +21,8 @@ QString oneLine(QString text) {
     return text;
 }
 
+const QString NotAccessible = QStringLiteral("not accessible");
+
 } // namespace
 
 int listCatalogs(const QStringList& args, QTextStream& out, QTextStream&) {
@@ -29,16 +31,19 @@ int listCatalogs(const QStringList& args, QTextStream& out, QTextStream&) {
     LocalAdminServer server;
     for (bool more = server.FindFirstCatalog(); more; more = server.FindNextCatalog()) {
         const std::unique_ptr<CatalogAdmin> catalog = server.GetCatalog();
-        QStringList fields{catalog->CatalogName(), catalogStateText(*catalog)};
+        QStringList fields{
+            catalog->CatalogName(), guardedFigure([&] { return catalogStateText(*catalog); }),
+            guardedFigure([&] {
+                return catalog->IsUpToDate() ? QStringLiteral("yes") : QStringLiteral("no");
+            }),
+            catalog->CatalogLocation()};
         try {
             const StoreFigures f = static_cast<LocalCatalogAdmin&>(*catalog).figures();
-            fields << (f.scanComplete && f.toFilter == 0 ? "yes" : "no")
-                   << catalog->CatalogLocation() << QString::number(f.sizeMegabytes())
-                   << QString::number(f.documents) << QString::number(f.toFilter)
-                   << QString::number(f.failed) << oneLine(f.lastError);
+            fields << QString::number(f.sizeMegabytes()) << QString::number(f.documents)
+                   << QString::number(f.toFilter) << QString::number(f.failed)
+                   << oneLine(f.damage.isEmpty() ? f.lastError : f.damage);
         } catch (const Error& e) {
-            const QString na = QStringLiteral("not accessible");
-            fields << na << catalog->CatalogLocation() << na << na << na << na
+            fields << NotAccessible << NotAccessible << NotAccessible << NotAccessible
                    << oneLine(e.message());
         }
         out << fields.join(QLatin1Char('\t')) << '\n';

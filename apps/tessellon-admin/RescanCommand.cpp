@@ -6,6 +6,7 @@
 #include "indexing/crawl/Indexer.h"
 #include "indexing/registry/CatalogRegistry.h"
 #include "indexing/registry/ServicePaths.h"
+#include "indexing/store/StoreDamage.h"
 
 #include <QElapsedTimer>
 #include <csignal>
@@ -32,14 +33,26 @@ int rescanCatalog(const QStringList& args, QTextStream& out, QTextStream& err) {
     std::signal(SIGTERM, onSignal);
     QElapsedTimer clock;
     clock.start();
-    Indexer indexer(*entry, &cancelRequested);
-    if (!indexer.notice().isEmpty())
-        err << indexer.notice() << '\n';
-    indexer.setProgress([&](std::int64_t done, std::int64_t total) {
-        err << "\rRescanning " << entry->name << ": " << done << " of " << total
-            << " documents filtered" << Qt::flush;
-    });
-    const ScanSummary s = indexer.updateAll();
+    ScanSummary s;
+    for (bool retried = false;; retried = true) {
+        Indexer indexer(*entry, &cancelRequested);
+        if (!indexer.notice().isEmpty())
+            err << indexer.notice() << '\n';
+        indexer.setProgress([&](std::int64_t done, std::int64_t total) {
+            err << "\rRescanning " << entry->name << ": " << done << " of " << total
+                << " documents filtered" << Qt::flush;
+        });
+        try {
+            s = indexer.updateAll();
+            break;
+        } catch (const StoreDamagedError& e) {
+            // The store is marked damaged now; opened once more, it is moved
+            // aside and rebuilt.
+            if (retried)
+                throw;
+            err << '\n' << e.message() << '\n';
+        }
+    }
     const double seconds = std::max<double>(clock.elapsed(), 1) / 1000.0;
     if (s.filtered > 0)
         err << '\n';

@@ -8,21 +8,6 @@
 
 namespace tessellon {
 
-namespace {
-
-const QString NotAccessible = QStringLiteral("not accessible");
-
-// One figure, guarded on its own: its text, or "not accessible" on an error.
-template <typename Read> QString guarded(Read read) {
-    try {
-        return read();
-    } catch (const std::exception&) {
-        return NotAccessible;
-    }
-}
-
-} // namespace
-
 void TKorvaneTessellonMain::RefreshCatalogList() {
     const int selected = CatalogListView.selectedIndex;
     CatalogListView.items.clear();
@@ -55,14 +40,14 @@ void TKorvaneTessellonMain::AddCatalogItem() {
     const std::unique_ptr<CatalogAdmin> catalog = adminConnection->GetCatalog();
     TickListItem item;
     item.caption = catalog->CatalogName();
-    item.subItems << guarded([&] { return catalogStateText(*catalog); });
-    item.subItems << guarded(
+    item.subItems << guardedFigure([&] { return catalogStateText(*catalog); });
+    item.subItems << guardedFigure(
         [&] { return catalog->IsUpToDate() ? QStringLiteral("yes") : QStringLiteral("no"); });
     item.subItems << catalog->CatalogLocation();
-    item.subItems << guarded([&] { return QString::number(catalog->IndexSize()); });
-    item.subItems << guarded([&] { return QString::number(catalog->TotalDocumentCount()); });
-    item.subItems << guarded([&] { return QString::number(catalog->DocumentsToFilter()); });
-    item.subItems << guarded([&] { return QString::number(catalog->QueryCount()); });
+    item.subItems << guardedFigure([&] { return QString::number(catalog->IndexSize()); });
+    item.subItems << guardedFigure([&] { return QString::number(catalog->TotalDocumentCount()); });
+    item.subItems << guardedFigure([&] { return QString::number(catalog->DocumentsToFilter()); });
+    item.subItems << guardedFigure([&] { return QString::number(catalog->QueryCount()); });
     CatalogListView.items.append(item);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -47,7 +48,8 @@ public:
 };
 
 // The state word of a catalog: "running", "paused", "stopped", or empty
-// when it is none of them (the indexing service does not run).
+// when it is none of them. Throws when the state cannot be read (the local
+// indexing service does not run).
 inline QString catalogStateText(CatalogAdmin& catalog) {
     if (catalog.IsCatalogRunning())
         return QStringLiteral("running");
@@ -56,6 +58,16 @@ inline QString catalogStateText(CatalogAdmin& catalog) {
     if (catalog.IsCatalogStopped())
         return QStringLiteral("stopped");
     return {};
+}
+
+// A figure read in a guarded step: its text, or "not accessible" when the
+// read fails.
+template <typename Read> QString guardedFigure(Read read) {
+    try {
+        return read();
+    } catch (const std::exception&) {
+        return QStringLiteral("not accessible");
+    }
 }
 
 // Creates a fresh, unbound connection (bound to the component's default

@@ -57,8 +57,20 @@ TEST_F(SearchOverRealCatalog, CatalogListShowsTheRegisteredCatalog) {
     const TickListItem& row = main->CatalogListView.items[0];
     EXPECT_EQ(row.caption, u"System"_qs);
     EXPECT_TRUE(row.checked);
-    EXPECT_EQ(row.subItems[0], u""_qs);  // the daemon does not run
+    EXPECT_EQ(row.subItems[0], u"not accessible"_qs); // the daemon does not run
+    EXPECT_EQ(row.subItems[1], u"yes"_qs);
     EXPECT_EQ(row.subItems[4], u"4"_qs); // three files and a folder
+}
+
+TEST_F(SearchOverRealCatalog, PopupWithoutTheDaemonOffersToStartIt) {
+    main->FormFirstShow(false);
+    main->CatalogListView.selectedIndex = 0;
+    platform.yesNoAnswers = {false};
+    main->CatalogPopupMenuPopup();
+    EXPECT_TRUE(platform.calls.contains(u"question: Tessellon Local|Index Service is NOT "
+                                        "running!\r\nRestart Indexing Service now?"_qs));
+    EXPECT_FALSE(main->catalogActionItem.visible);
+    EXPECT_EQ(main->Memo1.text, u"Index Service is NOT running!"_qs);
 }
 
 TEST_F(SearchOverRealCatalog, ProviderMessageOfABrokenStatementReachesTheMemo) {

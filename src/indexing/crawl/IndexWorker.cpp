@@ -3,6 +3,7 @@
 #include "common/Error.h"
 #include "indexing/crawl/Indexer.h"
 #include "indexing/registry/ServicePaths.h"
+#include "indexing/store/StoreDamage.h"
 
 #include <QFileInfo>
 
@@ -92,19 +93,38 @@ void IndexWorker::execute(const Job& job) {
     ScanSummary summary;
     QList<QByteArray> folders;
     QString error;
+    bool rebuilt = false;
     try {
+        const QString storeFile = ServicePaths::storeFile(job.catalog.location);
         auto it = indexers_.find(name);
         // A store removed meanwhile (the catalog was removed and added again)
-        // is opened afresh rather than written through a stale handle.
+        // is opened afresh rather than written through a stale handle, and
+        // so is one that a reader found damaged: opening rebuilds it.
         if (it == indexers_.end() || !sameSetup(it->second->catalog(), job.catalog) ||
-            !QFileInfo::exists(ServicePaths::storeFile(job.catalog.location))) {
+            !QFileInfo::exists(storeFile) || !StoreDamage::marked(storeFile).isEmpty()) {
             indexers_.erase(name);
-            it = indexers_.emplace(name, std::make_unique<Indexer>(job.catalog, &cancel_)).first;
+            // The daemon checks a store whole when it first opens it, at its
+            // start: damage found now costs no failed searches later.
+            it = indexers_
+                     .emplace(name, std::make_unique<Indexer>(job.catalog, &cancel_,
+                                                              IndexStore::OpenCheck::Full))
+                     .first;
             error = it->second->notice();
+            rebuilt = !error.isEmpty();
         }
         Indexer& indexer = *it->second;
-        summary = job.all ? indexer.updateAll() : indexer.updateFolders(job.folders.values());
+        // A rebuilt store starts empty: it is filled whole, whatever the job.
+        summary =
+            job.all || rebuilt ? indexer.updateAll() : indexer.updateFolders(job.folders.values());
         folders = indexer.walkedFolders();
+    } catch (const StoreDamagedError& e) {
+        // The store is marked damaged: opened again, it is moved aside and
+        // rebuilt, at once. A store that is damaged again right after its
+        // rebuild waits for the next job instead of looping.
+        indexers_.erase(name);
+        error = e.message();
+        if (!rebuilt)
+            enqueue(Job{job.catalog, true, {}});
     } catch (const StoreBusyError& e) {
         // A rescan by hand holds the store: try again when it may be done.
         {

@@ -107,8 +107,9 @@ QStringList ownFolders(const CatalogEntry& catalog) {
 
 } // namespace
 
-Indexer::Indexer(const CatalogEntry& catalog, std::atomic<bool>* cancel)
-    : catalog_(catalog), cancel_(cancel), store_(ServicePaths::storeFile(catalog.location)),
+Indexer::Indexer(const CatalogEntry& catalog, std::atomic<bool>* cancel,
+                 IndexStore::OpenCheck check)
+    : catalog_(catalog), cancel_(cancel), store_(ServicePaths::storeFile(catalog.location), check),
       rules_(catalog.excludes, ownFolders(catalog)), host_(FilterHost::defaultHelperPath()) {}
 
 QList<QByteArray> Indexer::scopeRoots() const {

@@ -24,7 +24,8 @@ public:
     using Progress = std::function<void(std::int64_t, std::int64_t)>;
 
     // Opens the catalog's store (rebuilding a damaged one; see notice()).
-    Indexer(const CatalogEntry& catalog, std::atomic<bool>* cancel);
+    Indexer(const CatalogEntry& catalog, std::atomic<bool>* cancel,
+            IndexStore::OpenCheck check = IndexStore::OpenCheck::FullAfterUncleanStop);
 
     const QString& notice() const { return store_.notice(); }
     const CatalogEntry& catalog() const { return catalog_; }

@@ -2,6 +2,8 @@
 
 #include "common/Error.h"
 #include "common/PathCodec.h"
+#include "indexing/registry/ServicePaths.h"
+#include "indexing/store/StoreDamage.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -36,6 +38,8 @@ IndexDaemon::IndexDaemon(CatalogRegistry registry, QTextStream& log, QObject* pa
             &IndexDaemon::reloadRegistry);
     connect(&registryWatcher_, &QFileSystemWatcher::directoryChanged, this,
             &IndexDaemon::reloadRegistry);
+    connect(&storeWatcher_, &QFileSystemWatcher::directoryChanged, this,
+            &IndexDaemon::onStoreFolderChanged);
 }
 
 IndexDaemon::~IndexDaemon() {
@@ -83,6 +87,9 @@ void IndexDaemon::reloadRegistry() {
         }())
         return; // nothing that matters to the daemon changed
     running_ = running;
+    // Watched again as each catalog's first job has made its store's folder.
+    if (!storeWatcher_.directories().isEmpty())
+        storeWatcher_.removePaths(storeWatcher_.directories());
     worker_.retain(running_.keys());
     updateEverything();
 }
@@ -114,6 +121,9 @@ void IndexDaemon::onJobFinished(const QString& catalog, const QList<QByteArray>&
         logLine(catalog + QStringLiteral(": ") + error);
     if (!running_.contains(catalog))
         return;
+    const QString storeFolder = QDir::cleanPath(running_[catalog].location);
+    if (!storeWatcher_.directories().contains(storeFolder))
+        storeWatcher_.addPath(storeFolder);
     QList<QByteArray> watched = folders;
     // The scope folders themselves hold entries too.
     for (const QString& scope : running_[catalog].scopes)
@@ -137,6 +147,14 @@ void IndexDaemon::onJobFinished(const QString& catalog, const QList<QByteArray>&
                     .arg(summary.failed)
                     .arg(summary.recorded)
                     .arg(summary.removed));
+}
+
+void IndexDaemon::onStoreFolderChanged(const QString& folder) {
+    for (const CatalogEntry& c : std::as_const(running_)) {
+        if (QDir::cleanPath(c.location) == folder &&
+            !StoreDamage::marked(ServicePaths::storeFile(c.location)).isEmpty())
+            worker_.updateAll(c); // opening the marked store rebuilds it
+    }
 }
 
 void IndexDaemon::logLine(const QString& line) {

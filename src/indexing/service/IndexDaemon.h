@@ -1,6 +1,7 @@
 // The daemon's main loop: reads the registry, brings every running catalog up
 // to date, then follows changes live (inotify; an overflow falls back to a
-// full comparison) and reloads the registry when it changes. All the waiting
+// full comparison), reloads the registry when it changes, and rebuilds a
+// store at once when a reader marks it damaged. All the waiting
 // is on file descriptors, so it uses no CPU while nothing changes. The
 // indexing itself runs on the IndexWorker's thread.
 #pragma once
@@ -31,6 +32,7 @@ public:
 private:
     void reloadRegistry();
     void onFolderChanged(const QString& catalog, const QByteArray& folder);
+    void onStoreFolderChanged(const QString& folder);
     void flushChanges();
     void onJobFinished(const QString& catalog, const QList<QByteArray>& folders,
                        const ScanSummary& summary, const QString& error);
@@ -42,6 +44,9 @@ private:
     QHash<QString, CatalogEntry> running_;
     ChangeWatcher watcher_;
     QFileSystemWatcher registryWatcher_;
+    // The folders of the running catalogs' stores, where a reader leaves its
+    // mark on a store it found damaged.
+    QFileSystemWatcher storeWatcher_;
     QTimer debounce_;
     QHash<QString, QSet<QByteArray>> changed_;
     IndexWorker worker_;

@@ -16,16 +16,24 @@ QString LocalCatalogAdmin::CatalogLocation() {
     return entry_.location;
 }
 
+// A catalog's state is the indexing service's to say: without the service
+// it cannot be asked, and the caller shows the catalog as not accessible.
+CatalogState LocalCatalogAdmin::stateFromService() const {
+    if (!daemonRuns_)
+        throw ProviderError(QStringLiteral("The indexing service is not running"));
+    return entry_.state;
+}
+
 bool LocalCatalogAdmin::IsCatalogRunning() {
-    return daemonRuns_ && entry_.state == CatalogState::Running;
+    return stateFromService() == CatalogState::Running;
 }
 
 bool LocalCatalogAdmin::IsCatalogPaused() {
-    return daemonRuns_ && entry_.state == CatalogState::Paused;
+    return stateFromService() == CatalogState::Paused;
 }
 
 bool LocalCatalogAdmin::IsCatalogStopped() {
-    return entry_.state == CatalogState::Stopped;
+    return stateFromService() == CatalogState::Stopped;
 }
 
 StoreFigures LocalCatalogAdmin::figures() const {
@@ -34,6 +42,9 @@ StoreFigures LocalCatalogAdmin::figures() const {
 
 bool LocalCatalogAdmin::IsUpToDate() {
     const StoreFigures f = figures();
+    // A damaged index is neither up to date nor not: it waits to be rebuilt.
+    if (!f.damage.isEmpty())
+        throw ProviderError(f.damage);
     return f.scanComplete && f.toFilter == 0;
 }
 

@@ -1,6 +1,7 @@
 // One catalog of the local machine for the administration interface: its
-// registry entry for name, location and the user's stop or pause, the
-// daemon's liveness for running and paused, and its store for the figures.
+// registry entry for name, location and the user's stop or pause, which the
+// running daemon follows (without the daemon the state cannot be read), and
+// its store for the figures.
 #pragma once
 
 #include "common/AdminIndexServer.h"
@@ -30,6 +31,7 @@ public:
     StoreFigures figures() const;
 
 private:
+    CatalogState stateFromService() const;
     void setState(CatalogState state);
 
     CatalogRegistry registry_;

@@ -8,6 +8,8 @@
 #include "indexing/statement/StatementRecordSet.h"
 #include "indexing/statement/SyntaxError.h"
 #include "indexing/store/SqliteStatement.h"
+#include "indexing/store/StoreCheck.h"
+#include "indexing/store/StoreDamage.h"
 
 #include <QSysInfo>
 
@@ -82,6 +84,29 @@ QueryPlan planByName(SqliteConnection& connection, const Statement& statement,
     return planNameOrder(statement, schema, maxRecords, walk);
 }
 
+// SQLite found a store of the statement malformed without saying which: the
+// stores that fail their check are marked damaged, so that their writer
+// rebuilds them, or every store of the statement when none fails it (the
+// checks do not see every damage).
+void markDamagedStores(SqliteConnection& connection, const StatementCatalogs& catalogs,
+                       const QStringList& schemaOfSource, const QString& what) {
+    QStringList damaged;
+    if (catalogs.files.size() > 1) {
+        for (std::size_t i = 0; i < catalogs.ofSource.size(); ++i) {
+            const QString& file = catalogs.ofSource[i].storeFile;
+            if (!damaged.contains(file) &&
+                !StoreCheck::problem(connection, schemaOfSource[qsizetype(i)],
+                                     StoreCheck::Depth::PagesAndFullText)
+                     .isEmpty())
+                damaged << file;
+        }
+    }
+    for (const QString& file : damaged.isEmpty() ? catalogs.files : damaged)
+        StoreDamage::mark(file, what);
+}
+
+const char* const RebuildNote = " (the index is damaged and is rebuilt at its next update)";
+
 } // namespace
 
 IndexQueryProvider::IndexQueryProvider(CatalogResolver& catalogs, QString localHostName)
@@ -126,9 +151,13 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
         try {
             schemaOfSource << stores_->schemaFor(catalog.storeFile);
         } catch (const ProviderError& e) {
+            const bool damaged = dynamic_cast<const MalformedStoreError*>(&e) != nullptr;
+            if (damaged)
+                StoreDamage::mark(catalog.storeFile, e.message());
             throw ProviderError(
-                QStringLiteral("The index of catalog '%1' cannot be opened (%2): %3")
-                    .arg(catalog.name, catalog.storeFile, e.message()));
+                QStringLiteral("The index of catalog '%1' cannot be opened (%2): %3%4")
+                    .arg(catalog.name, catalog.storeFile, e.message(),
+                         QLatin1String(damaged ? RebuildNote : "")));
         }
     }
 
@@ -148,6 +177,10 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
                 row.push_back(resultValue(plan.selectList[c], query, int(c)));
             rows.push_back(std::move(row));
         }
+    } catch (const MalformedStoreError& e) {
+        markDamagedStores(connection, catalogs, schemaOfSource, e.message());
+        throw ProviderError(QStringLiteral("The statement could not be executed: %1%2")
+                                .arg(e.message(), QLatin1String(RebuildNote)));
     } catch (const ProviderError& e) {
         throw ProviderError(
             QStringLiteral("The statement could not be executed: %1").arg(e.message()));

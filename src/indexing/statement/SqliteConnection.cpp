@@ -79,6 +79,8 @@ std::exception_ptr SqliteConnection::errorFor(const QString& sqliteMessage) cons
             ProviderError(QStringLiteral("it took longer than %1 seconds and was stopped; "
                                          "narrow the search")
                               .arg(double(limit_.count()) / 1000.0)));
+    if (failedOnDamage())
+        return std::make_exception_ptr(MalformedStoreError(sqliteMessage));
     return std::make_exception_ptr(ProviderError(sqliteMessage));
 }
 

@@ -1,6 +1,6 @@
 // A SQLite connection owned for the length of one statement's execution,
 // with the few operations the executor needs. Failures throw ProviderError
-// carrying SQLite's message.
+// carrying SQLite's message (MalformedStoreError when a store is damaged).
 #pragma once
 
 #include "common/Error.h"
@@ -10,6 +10,12 @@
 #include <chrono>
 
 namespace tessellon::statement {
+
+// SQLite found an attached store malformed.
+class MalformedStoreError : public ProviderError {
+public:
+    using ProviderError::ProviderError;
+};
 
 class SqliteConnection : public SqliteHandle {
 public:

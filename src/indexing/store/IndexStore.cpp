@@ -1,6 +1,8 @@
 #include "indexing/store/IndexStore.h"
 
 #include "common/Error.h"
+#include "indexing/store/StoreCheck.h"
+#include "indexing/store/StoreDamage.h"
 #include "indexing/store/StoreSchema.h"
 #include "indexing/store/TextSummary.h"
 
@@ -8,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -19,6 +22,8 @@ namespace {
 constexpr std::uint32_t DirectoryFlag = 0x10;
 
 const char* const SidecarSuffixes[] = {"", "-wal", "-shm"};
+
+const char OpenMark[] = {'o', 'p', 'e', 'n'};
 
 QHash<QByteArray, IndexStore::Known> readKnown(SqliteStatement& query) {
     QHash<QByteArray, IndexStore::Known> known;
@@ -40,7 +45,7 @@ QHash<QByteArray, IndexStore::Known> readKnown(SqliteStatement& query) {
 
 } // namespace
 
-IndexStore::IndexStore(const QString& file) : file_(file) {
+IndexStore::IndexStore(const QString& file, OpenCheck check) : file_(file) {
     QDir().mkpath(QFileInfo(file).absolutePath());
     writerLock_ = ::open(QFile::encodeName(file + QStringLiteral(".writer")).constData(),
                          O_RDWR | O_CREAT | O_CLOEXEC, 0644);
@@ -51,8 +56,16 @@ IndexStore::IndexStore(const QString& file) : file_(file) {
                                             "program (the indexing service or a rescan)")
                                  .arg(file));
     }
+    // The lock file says "open" while a writer works: a writer that finds
+    // it so comes after one that did not end cleanly. A mark that cannot be
+    // written costs only the full check next time.
+    char state[sizeof OpenMark] = {};
+    const bool uncleanStop =
+        ::pread(writerLock_, state, sizeof state, 0) == ssize_t(sizeof state) &&
+        std::memcmp(state, OpenMark, sizeof state) == 0;
+    [[maybe_unused]] const ssize_t marked = ::pwrite(writerLock_, OpenMark, sizeof OpenMark, 0);
     try {
-        open();
+        open(check == OpenCheck::Full || uncleanStop);
     } catch (const Error& e) {
         checkpointer_.reset();
         db_.reset();
@@ -61,10 +74,11 @@ IndexStore::IndexStore(const QString& file) : file_(file) {
             QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmss"));
         for (const char* suffix : SidecarSuffixes)
             QFile::rename(file_ + QLatin1String(suffix), aside + QLatin1String(suffix));
+        StoreDamage::clear(file_);
         notice_ = QStringLiteral("The index store %1 could not be used (%2); it was moved to %3 "
                                  "and is rebuilt.")
                       .arg(file_, e.message(), aside);
-        open();
+        open(false);
     }
 }
 
@@ -78,10 +92,16 @@ IndexStore::~IndexStore() {
     }
     checkpointer_.reset();
     db_.reset();
+    // Ended cleanly.
+    [[maybe_unused]] const int cleared = ::ftruncate(writerLock_, 0);
     ::close(writerLock_);
 }
 
-void IndexStore::open() {
+void IndexStore::open(bool checkFullText) {
+    // Damage met since the last open, by this writer or a reader.
+    const QString damage = StoreDamage::marked(file_);
+    if (!damage.isEmpty())
+        throw FileError(QStringLiteral("damaged: %1").arg(damage));
     db_ = std::make_unique<SqliteDatabase>(file_, SqliteDatabase::Mode::ReadWrite);
     db_->exec("PRAGMA journal_mode=WAL");
     int version = 0;
@@ -94,7 +114,8 @@ void IndexStore::open() {
         if (count.step())
             objects = count.integer(0);
     }
-    if (objects > 0 && version != StoreSchema::SchemaVersion) {
+    const bool existing = objects > 0;
+    if (existing && version != StoreSchema::SchemaVersion) {
         db_.reset();
         for (const char* suffix : SidecarSuffixes)
             QFile::remove(file_ + QLatin1String(suffix));
@@ -107,10 +128,12 @@ void IndexStore::open() {
     // used below, gets the writer's stand-in.
     terms_ = std::make_unique<TermPacker>(db_->handle());
     tokenizer_ = &DocumentTokenizer::installOn(db_->handle());
-    {
-        SqliteStatement check(*db_, "PRAGMA quick_check(1)");
-        if (check.step() && check.text(0) != QLatin1String("ok"))
-            throw FileError(QStringLiteral("damaged: %1").arg(check.text(0)));
+    if (existing && version == StoreSchema::SchemaVersion) {
+        const QString problem = StoreCheck::problem(
+            *db_, QStringLiteral("main"),
+            checkFullText ? StoreCheck::Depth::PagesAndFullText : StoreCheck::Depth::Pages);
+        if (!problem.isEmpty())
+            throw FileError(QStringLiteral("damaged: %1").arg(problem));
     }
     db_->exec("PRAGMA synchronous=NORMAL");
     // Room for the full-text index's merges.

@@ -5,7 +5,8 @@
 // half document.
 //
 // Opening checks the store: a file that is not a database, fails SQLite's
-// quick check or has another schema version is moved aside (damaged) or
+// quick check or FTS5's integrity check (see OpenCheck), was marked damaged
+// (StoreDamage) or has another schema version is moved aside (damaged) or
 // replaced (old version) and a fresh store is made; notice() says what
 // happened.
 //
@@ -44,9 +45,15 @@ public:
         bool isDirectory = false;
     };
 
+    // How much opening checks. SQLite's quick check always; FTS5's
+    // integrity check reads the whole full-text index (a second or more for
+    // a large store), so by default it runs only when the last writer did
+    // not end cleanly. Damage found later is repaired anyway (StoreDamage).
+    enum class OpenCheck { Full, FullAfterUncleanStop };
+
     // Takes the store's writer lock for the store's life; throws
     // StoreBusyError when another writer holds it.
-    explicit IndexStore(const QString& file);
+    explicit IndexStore(const QString& file, OpenCheck check = OpenCheck::FullAfterUncleanStop);
     ~IndexStore();
 
     const QString& notice() const { return notice_; }
@@ -76,7 +83,7 @@ public:
     void setMeta(const QString& key, const QString& value);
 
 private:
-    void open();
+    void open(bool checkFullText);
     void removeFromFulltext(std::int64_t id);
     void saveNewTerms();
 

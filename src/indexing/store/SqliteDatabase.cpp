@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "indexing/store/NameCollation.h"
+#include "indexing/store/StoreDamage.h"
 
 #include <sqlite3.h>
 
@@ -39,8 +40,11 @@ std::int64_t SqliteDatabase::lastInsertId() const {
 }
 
 std::exception_ptr SqliteDatabase::errorFor(const QString& sqliteMessage) const {
-    return std::make_exception_ptr(
-        FileError(QStringLiteral("Index store %1: %2").arg(file_, sqliteMessage)));
+    const QString message = QStringLiteral("Index store %1: %2").arg(file_, sqliteMessage);
+    if (!failedOnDamage())
+        return std::make_exception_ptr(FileError(message));
+    StoreDamage::mark(file_, sqliteMessage);
+    return std::make_exception_ptr(StoreDamagedError(message));
 }
 
 } // namespace tessellon

@@ -1,5 +1,6 @@
 // A SQLite connection to one store file, turning every failure into a
-// FileError that names the file. The store and its figures speak to SQLite
+// FileError that names the file; a store found malformed is marked as such
+// (StoreDamage) and reported as StoreDamagedError. The store and its figures speak to SQLite
 // only through it and its statements (SqliteStatement).
 #pragma once
 

@@ -24,6 +24,9 @@ public:
     [[noreturn]] void fail() const;
 
 protected:
+    // Whether the call that failed found the database malformed (or no
+    // database at all), rather than busy, full or misused.
+    bool failedOnDamage() const;
     virtual std::exception_ptr errorFor(const QString& sqliteMessage) const = 0;
 
     sqlite3* db_ = nullptr;

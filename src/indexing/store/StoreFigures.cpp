@@ -1,6 +1,7 @@
 #include "indexing/store/StoreFigures.h"
 
 #include "indexing/store/SqliteDatabase.h"
+#include "indexing/store/StoreDamage.h"
 
 #include <QFileInfo>
 
@@ -11,6 +12,11 @@ StoreFigures StoreFigures::read(const QString& storeFile) {
     if (!QFileInfo::exists(storeFile))
         return figures;
     figures.sizeBytes = QFileInfo(storeFile).size() + QFileInfo(storeFile + "-wal").size();
+    const QString damage = StoreDamage::marked(storeFile);
+    if (!damage.isEmpty())
+        figures.damage = QStringLiteral("The index is damaged and is rebuilt at its next update "
+                                        "(%1)")
+                             .arg(damage);
     SqliteDatabase db(storeFile, SqliteDatabase::Mode::ReadOnly);
     // One read transaction, so the figures agree with each other.
     db.exec("BEGIN");

@@ -1,5 +1,6 @@
 // A catalog's figures as its store holds them, read without writing: the
-// document counts, the queries answered, the scan state and the last error.
+// document counts, the queries answered, the scan state, the last error and
+// damage found in it.
 // A store that does not exist yet reads as empty.
 #pragma once
 
@@ -16,6 +17,9 @@ struct StoreFigures {
     std::int64_t sizeBytes = 0; // the database with its write-ahead log
     bool scanComplete = false;
     QString lastError;
+    // Says that the store was found damaged and is rebuilt at its next
+    // update; empty for a sound store.
+    QString damage;
 
     std::int64_t sizeMegabytes() const { return (sizeBytes + (1 << 20) / 2) >> 20; }
 

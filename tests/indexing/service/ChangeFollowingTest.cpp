@@ -1,11 +1,12 @@
 // The daemon's change following, in this process: when the kernel's queue
 // of change notifications overflows, the changes it dropped are found by a
-// full comparison instead of being lost.
+// full comparison instead of being lost; a store marked damaged is rebuilt.
 #include "ServiceSandbox.h"
 
 #include "indexing/registry/CatalogRegistry.h"
 #include "indexing/registry/ServicePaths.h"
 #include "indexing/service/IndexDaemon.h"
+#include "indexing/store/StoreDamage.h"
 #include "indexing/store/StoreFigures.h"
 
 #include <QCoreApplication>
@@ -107,4 +108,19 @@ TEST_F(ChangeFollowing, AnOverflowOfTheChangeQueueFallsBackToAFullComparison) {
     EXPECT_TRUE(serveUntil([&] { return sandbox.matches("Docs", "zebra"); }, 120000))
         << logText.toStdString();
     EXPECT_TRUE(logText.contains("change notifications overflowed")) << logText.toStdString();
+}
+
+TEST_F(ChangeFollowing, AStoreAReaderFoundDamagedIsRebuiltAtOnce) {
+    ASSERT_NO_FATAL_FAILURE(startDaemon({{"first.txt", "aardvark"}}));
+    ASSERT_TRUE(serveUntil([&] { return logText.contains("1 filtered"); }, 30000))
+        << logText.toStdString();
+    StoreDamage::mark(sandbox.storeFile("Docs"), "database disk image is malformed");
+    ASSERT_TRUE(serveUntil(
+        [&] {
+            return logText.contains("moved to") && scanComplete(sandbox) &&
+                   StoreDamage::marked(sandbox.storeFile("Docs")).isEmpty();
+        },
+        30000))
+        << logText.toStdString();
+    EXPECT_TRUE(sandbox.matches("Docs", "aardvark"));
 }

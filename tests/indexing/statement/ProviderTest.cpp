@@ -1,6 +1,7 @@
 // The provider against real index stores: the statements the builder emits,
 // expert statements, every kind of condition, scopes, order, limits, typed
 // values and the errors users meet.
+#include "FullTextDamage.h"
 #include "statement/CatalogFixture.h"
 #include "support/QtPrinters.h"
 
@@ -8,6 +9,7 @@
 #include "common/DataQuery.h"
 #include "common/Error.h"
 #include "common/PathCodec.h"
+#include "indexing/store/StoreDamage.h"
 
 #include <QDir>
 #include <QFile>
@@ -616,5 +618,38 @@ TEST_F(ProviderTest, EveryAnsweredStatementCountsInItsCatalogs) {
     EXPECT_EQ(system.scalar("SELECT value FROM meta WHERE key = 'query_count'"), 2);
     EXPECT_EQ(web.scalar("SELECT value FROM meta WHERE key = 'query_count'"), 1);
 }
+
+struct DamageCase {
+    const char* name;
+    QString statement;
+    QStringList marked; // the catalogs whose store is marked damaged after it
+};
+TESSELLON_PRINT_CASE_BY_NAME(DamageCase)
+
+class ProviderMeetsDamage : public ProviderTest, public testing::WithParamInterface<DamageCase> {};
+
+TEST_P(ProviderMeetsDamage, MarksTheDamagedStoreForItsRebuild) {
+    damageFullTextLeaf(fixture.storeFile("System"));
+    const QString error = fixture.errorOf(GetParam().statement);
+    EXPECT_TRUE(error.contains("malformed") && error.contains("is rebuilt at its next update"))
+        << error.toStdString();
+    for (const QString catalog : {"System", "Web"})
+        EXPECT_EQ(StoreDamage::marked(fixture.storeFile(catalog)).isEmpty(),
+                  !GetParam().marked.contains(catalog))
+            << catalog.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ProviderMeetsDamage,
+    testing::Values(DamageCase{"oneCatalog",
+                               "SELECT Path FROM System..SCOPE() WHERE CONTAINS(All, 'report')",
+                               {"System"}},
+                    // SQLite does not say which store it found malformed: the check does.
+                    DamageCase{
+                        "unionOfCatalogs",
+                        "SELECT Path FROM (TABLE System..SCOPE() UNION ALL TABLE Web..SCOPE()) "
+                        "WHERE CONTAINS(All, 'report')",
+                        {"System"}}),
+    testing::PrintToStringParamName());
 
 } // namespace
