@@ -1,6 +1,7 @@
 #include "gui/GuiProgram.h"
 
 #include "app/TessellonApplication.h"
+#include "gui/GioFileTypeApplications.h"
 #include "gui/MainWindow.h"
 #include "gui/OperationGuard.h"
 #include "gui/QtPlatform.h"
@@ -22,7 +23,8 @@ int runGuiProgram(const QStringList& arguments, QueryProvider& provider,
     if (app.terminateRequested())
         return failed;
 
-    MainWindow window(app, platform);
+    GioFileTypeApplications fileTypes;
+    MainWindow window(app, platform, fileTypes);
     window.show();
     QApplication::exec();
     return failed;

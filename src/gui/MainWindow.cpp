@@ -10,6 +10,7 @@
 #include "gui/ResultTableModel.h"
 #include "gui/ScaledColumnWidth.h"
 #include "gui/SearchTypeDialog.h"
+#include "search/ResultActions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -47,8 +48,10 @@ QFont listFont() {
 
 } // namespace
 
-MainWindow::MainWindow(TessellonApplication& app, QtPlatform& platform, QWidget* parent)
-    : QMainWindow(parent), app_(app), form_(app.main()), platform_(platform) {
+MainWindow::MainWindow(TessellonApplication& app, QtPlatform& platform,
+                       FileTypeApplications& fileTypes, QWidget* parent)
+    : QMainWindow(parent), app_(app), form_(app.main()), platform_(platform),
+      actions_(std::make_unique<ResultActions>(app.main(), fileTypes)) {
     setObjectName(QStringLiteral("TKorvaneTessellonMain"));
     setWindowTitle(QStringLiteral("Tessellon - Search and Find  "));
 
@@ -266,6 +269,11 @@ QWidget* MainWindow::createResultArea() {
             [this](const QModelIndex& current) {
                 form_.ListView1.selectedIndex = current.isValid() ? current.row() : -1;
             });
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ListView1, &QWidget::customContextMenuRequested, this,
+            &MainWindow::showResultPopupMenu);
+    connect(ListView1, &QAbstractItemView::doubleClicked, this,
+            [this] { run([this] { actions_->ListView1DblClick(); }); });
     connect(
         results_, &ResultTableModel::rowFillFailed, this,
         [this](const QString& message) { platform_.showMessage(message); }, Qt::QueuedConnection);
@@ -387,6 +395,31 @@ void MainWindow::showCatalogPopupMenu(const QPoint& position) {
         run([this] { form_.CatalogActionClick(); });
     else if (chosen == refresh)
         run([this] { form_.CatalogRefreshClick(); });
+}
+
+// The menu is built from the entries of its model at every popup; a caption
+// shows as it is, without accelerator marks.
+void MainWindow::showResultPopupMenu(const QPoint& position) {
+    bool opens = false;
+    run([this, &opens] { opens = actions_->PopupMenu1Popup(); });
+    if (!opens)
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("PopupMenu1"));
+    const QVector<ResultMenuEntry>& entries = actions_->PopupMenu1;
+    for (int i = 0; i < entries.size(); ++i) {
+        QAction* action =
+            entries[i].caption == u"-"
+                ? menu.addSeparator()
+                : menu.addAction(QString(entries[i].caption).replace(u'&', QStringLiteral("&&")));
+        action->setData(i);
+    }
+    menu.actions().constFirst()->setEnabled(false); // "Preview" comes with the preview pane
+    const QAction* chosen = menu.exec(ListView1->viewport()->mapToGlobal(position));
+    if (!chosen || chosen->isSeparator())
+        return;
+    const int index = chosen->data().toInt();
+    run([this, index] { actions_->open1Click(&actions_->PopupMenu1[index]); });
 }
 
 // The result list's columns with their widths, and the sort arrow on the

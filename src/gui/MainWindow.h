@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 
 class QAbstractButton;
 class QComboBox;
@@ -21,7 +22,9 @@ class QTreeWidget;
 namespace tessellon {
 
 class AdvancedDialog;
+class FileTypeApplications;
 class QtPlatform;
+class ResultActions;
 class ResultTableModel;
 class SearchTypeDialog;
 class TxpButton;
@@ -29,7 +32,9 @@ class TxpButton;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    MainWindow(TessellonApplication& app, QtPlatform& platform, QWidget* parent = nullptr);
+    // The result list's actions start the applications of `fileTypes`.
+    MainWindow(TessellonApplication& app, QtPlatform& platform, FileTypeApplications& fileTypes,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // Shows every control model of the main window.
@@ -54,6 +59,7 @@ private:
                         const std::function<void()>& operation);
     QComboBox* addComboBox(ComboBoxModel& model, const QString& name);
     void showCatalogPopupMenu(const QPoint& position);
+    void showResultPopupMenu(const QPoint& position);
     void showResultColumns();
     void showRadioGroup();
 
@@ -63,6 +69,7 @@ private:
     AdvancedDialog* advancedDialog_ = nullptr;
     SearchTypeDialog* searchTypeDialog_ = nullptr;
     ResultTableModel* results_ = nullptr;
+    std::unique_ptr<ResultActions> actions_;
     bool firstShown_ = false;
     bool exitWithoutSaving_ = false;
 

@@ -90,7 +90,7 @@ void GuiFixture::start(const QStringList& arguments) {
     app->createWindows();
     if (!arguments.isEmpty())
         app->runBatch(arguments);
-    window = std::make_unique<MainWindow>(*app, platform);
+    window = std::make_unique<MainWindow>(*app, platform, fileTypes);
     window->show();
 }
 
@@ -108,6 +108,22 @@ void typeInto(QComboBox& box, const QString& text) {
 void pressKey(QComboBox& box, Qt::Key key) {
     box.setFocus();
     QTest::keyClick(box.window()->windowHandle(), key);
+}
+
+void whenPopupChoose(const QString& caption, QStringList& offered) {
+    whenPopup([caption, &offered](QMenu& menu) {
+        QAction* chosen = nullptr;
+        for (QAction* item : menu.actions()) {
+            if (!item->isVisible())
+                continue;
+            offered << (item->isSeparator() ? QStringLiteral("-") : item->text());
+            if (item->text() == caption)
+                chosen = item;
+        }
+        if (chosen)
+            menu.setActiveAction(chosen);
+        QTest::keyClick(&menu, chosen ? Qt::Key_Return : Qt::Key_Escape);
+    });
 }
 
 void GuiFixture::click(QAbstractButton& button) {

@@ -11,6 +11,7 @@
 #include "gui/SearchTypeDialog.h"
 #include "support/FakeAdmin.h"
 #include "support/FakeDataAccess.h"
+#include "support/FakeFileTypeApplications.h"
 #include "support/TempDir.h"
 
 #include <QAbstractButton>
@@ -110,6 +111,11 @@ inline void whenPopup(std::function<void(QMenu&)> act) {
     timer->start(10);
 }
 
+// Lists the visible entries of the next pop-up menu into `offered` ("-" for a
+// separator) and chooses the one shown as `caption` with the keyboard; with
+// no such entry the menu closes.
+void whenPopupChoose(const QString& caption, QStringList& offered);
+
 class GuiFixture : public ::testing::Test {
 protected:
     GuiFixture();
@@ -141,6 +147,7 @@ protected:
     TestPlatform platform{temp.filePath(QStringLiteral("settings.ini"))};
     CountingProvider provider;
     std::shared_ptr<FakeAdminWorld> world = std::make_shared<FakeAdminWorld>();
+    FakeFileTypeApplications fileTypes;
     std::unique_ptr<tessellon::TessellonApplication> app;
     std::unique_ptr<tessellon::MainWindow> window;
 };

@@ -234,19 +234,7 @@ TEST_F(MainWindowTest, CatalogPopupMenuStopsTheSelectedCatalog) {
     auto& catalogs = mainWidget<QTreeWidget>(u"CatalogListView"_qs);
     catalogs.setCurrentItem(catalogs.topLevelItem(0));
     QStringList offered;
-    whenPopup([&offered](QMenu& menu) {
-        QAction* chosen = nullptr;
-        for (QAction* item : menu.actions()) {
-            if (!item->isVisible())
-                continue;
-            offered << (item->isSeparator() ? u"-"_qs : item->text());
-            if (item->text() == u"Stop")
-                chosen = item;
-        }
-        if (chosen)
-            menu.setActiveAction(chosen);
-        QTest::keyClick(&menu, chosen ? Qt::Key_Return : Qt::Key_Escape);
-    });
+    whenPopupChoose(u"Stop"_qs, offered);
     const QRect row = catalogs.visualItemRect(catalogs.topLevelItem(0));
     Q_EMIT catalogs.customContextMenuRequested(row.center());
     EXPECT_EQ(offered, (QStringList{u"Stop"_qs, u"-"_qs, u"Refresh"_qs}));
@@ -294,7 +282,7 @@ TEST_F(MainWindowTest, SettingsThatCannotBeWrittenAreReportedOnClosing) {
     TestPlatform blocked(temp.mkdir(u"settings-folder"_qs)); // a folder is no INI file
     app = std::make_unique<TessellonApplication>(blocked, provider, fakeAdminFactory(world));
     app->createWindows();
-    window = std::make_unique<MainWindow>(*app, blocked);
+    window = std::make_unique<MainWindow>(*app, blocked, fileTypes);
     window->show();
     window->close();
     ASSERT_EQ(blocked.messages.size(), 1);

@@ -3,6 +3,7 @@
 #include "GuiFixture.h"
 #include "ServiceSandbox.h"
 #include "app/ProgramServices.h"
+#include "gui/GioFileTypeApplications.h"
 #include "gui/ResultTableModel.h"
 #include "support/QtPrinters.h"
 
@@ -36,7 +37,8 @@ TEST(RealCatalogWindow, SearchFindsTheIndexedFilesAndSortsOnHeaderClick) {
     TessellonApplication app(platform, services.provider(), ProgramServices::adminFactory(),
                              ProgramServices::registryCatalogNames());
     app.createWindows();
-    MainWindow window(app, platform);
+    GioFileTypeApplications fileTypes;
+    MainWindow window(app, platform, fileTypes);
     window.show();
 
     auto& words = *window.centralWidget()->findChild<QComboBox*>(u"ComboBox100"_qs);
