@@ -15,12 +15,15 @@ class QComboBox;
 class QGroupBox;
 class QMenu;
 class QPlainTextEdit;
+class QSplitter;
 class QTableView;
 class QTreeWidget;
 
 namespace tessellon {
 
 class AdvancedDialog;
+class HighlightedTextView;
+class PictureView;
 class QtPlatform;
 class ResultTableModel;
 class SearchTypeDialog;
@@ -56,6 +59,9 @@ private:
     void showCatalogPopupMenu(const QPoint& position);
     void showResultColumns();
     void showRadioGroup();
+    void showPreview();
+    void selectResultRow(int row);
+    void togglePreview();
 
     TessellonApplication& app_;
     TKorvaneTessellonMain& form_;
@@ -74,7 +80,11 @@ private:
     QAbstractButton* Button2 = nullptr;
     TxpButton* xpButton2 = nullptr;
     QTableView* ListView1 = nullptr;
-    QPlainTextEdit* RichEdit1 = nullptr;
+    QSplitter* resultSplitter = nullptr;
+    QWidget* previewArea = nullptr;
+    HighlightedTextView* RichEdit1 = nullptr;
+    PictureView* Image4 = nullptr;
+    QAction* Preview2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QGroupBox* RadioGroup1 = nullptr;
 };
