@@ -429,7 +429,7 @@ void MainWindow::showPreview() {
 void MainWindow::selectResultRow(int row) {
     run([this, row] {
         form_.preview.ListView1SelectItem(row);
-        if (form_.preview.Image4.visible && form_.ListView1.selectedIndex >= 0)
+        if (form_.preview.Image4.visible)
             Image4->load(form_.preview.Image4.path);
     });
 }
@@ -440,7 +440,8 @@ void MainWindow::togglePreview() {
     layout.listWidth = ListView1->width();
     run([this] { form_.preview.Preview2Click(); });
     if (layout.splitterVisible)
-        resultSplitter->setSizes({layout.listWidth, layout.windowWidth - layout.listWidth});
+        resultSplitter->setSizes({layout.listWidth, layout.windowWidth - layout.listWidth -
+                                                        resultSplitter->handleWidth()});
 }
 
 } // namespace tessellon

@@ -71,4 +71,23 @@ TEST_F(PreviewPaneWidgetTest, SelectedRowsShowHighlightedTextAndFittedPicture) {
     EXPECT_TRUE(platform.messages.isEmpty()) << platform.messages.join(u'\n').toStdString();
 }
 
+TEST_F(PreviewPaneWidgetTest, ViewPreviewHidesThePaneAndBringsTheListBackToItsWidth) {
+    start();
+    auto& list = mainWidget<QTableView>(QStringLiteral("ListView1"));
+    auto& pane = mainWidget<QWidget>(QStringLiteral("previewArea"));
+    auto& area = mainWidget<QWidget>(QStringLiteral("resultSplitter"));
+    const int listWidth = list.width();
+    action(QStringLiteral("Preview2")).trigger();
+    EXPECT_FALSE(pane.isVisible());
+    EXPECT_FALSE(action(QStringLiteral("Preview2")).isChecked());
+    // The splitter lays its children out when events run.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list.width() == area.width(); }, 5000))
+        << list.width() << " of " << area.width();
+    action(QStringLiteral("Preview2")).trigger();
+    EXPECT_TRUE(pane.isVisible());
+    EXPECT_TRUE(action(QStringLiteral("Preview2")).isChecked());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return list.width() == listWidth; }, 5000))
+        << list.width() << " instead of " << listWidth;
+}
+
 } // namespace
