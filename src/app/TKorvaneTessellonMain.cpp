@@ -26,7 +26,6 @@ TKorvaneTessellonMain::TKorvaneTessellonMain(Platform& platform, QueryProvider& 
     Button1.caption = QStringLiteral("&Search");
     Button2.caption = QStringLiteral("&Advanced ...");
     Memo1.readOnly = true;
-    RichEdit1.readOnly = true; // the preview shows, it does not edit
     RadioGroup1.caption = QStringLiteral("Previewoptions");
     RadioGroup1.items = {QStringLiteral("Free Text Search"), QStringLiteral("Phrase Text Search")};
     RadioGroup1.itemIndex = 0;

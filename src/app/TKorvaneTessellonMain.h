@@ -9,6 +9,7 @@
 #include "common/ControlModels.h"
 #include "common/DataQuery.h"
 #include "common/Platform.h"
+#include "search/PreviewPane.h"
 #include "search/ResultListModel.h"
 
 #include <QDate>
@@ -51,8 +52,9 @@ public:
     ButtonModel Button2; // "&Advanced ..."
     ResultListModel ListView1;
     MemoModel Memo1;             // the status memo
-    MemoModel RichEdit1;         // the text preview
     RadioGroupModel RadioGroup1; // hidden preview option
+
+    PreviewPane preview{*this};
 
     // --- Data access -----------------------------------------------------
     DataQuery ADOQuery1;

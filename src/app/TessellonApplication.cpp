@@ -19,6 +19,7 @@ void TessellonApplication::createWindows() {
     main_ = std::make_unique<TKorvaneTessellonMain>(platform_, provider_, adminFactory_,
                                                     registryCatalogNames_);
     preview1_ = std::make_unique<TKorvaneTessellonPreview1>();
+    main_->preview.setPreviewWindow(preview1_.get());
     searchType_ = std::make_unique<TKorvaneTessellonAdvancedIXSSO>(*main_);
     preview2_ = std::make_unique<TKorvaneTessellonPreview2>();
     advanced_ = std::make_unique<TKorvaneTessellonAdvancedSQL>(*main_);

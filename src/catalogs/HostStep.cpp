@@ -10,7 +10,7 @@ namespace tessellon {
 void TKorvaneTessellonMain::hostcbChange() {
     ListView1.clear();
     CatalogListView.items.clear();
-    RichEdit1.text.clear();
+    preview.RichEdit1.clear();
 }
 
 void TKorvaneTessellonMain::hostcbKeyPress(QChar key) {

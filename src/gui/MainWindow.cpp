@@ -4,7 +4,9 @@
 #include "gui/AdvancedDialog.h"
 #include "gui/CaptionWidgets.h"
 #include "gui/ControlSync.h"
+#include "gui/HighlightedTextView.h"
 #include "gui/OperationGuard.h"
+#include "gui/PictureView.h"
 #include "gui/ProductPicture.h"
 #include "gui/QtPlatform.h"
 #include "gui/ResultTableModel.h"
@@ -104,7 +106,7 @@ void MainWindow::refreshFromModels() {
     showButton(*Button2, form_.Button2);
     showResultColumns();
     showMemo(*Memo1, form_.Memo1);
-    showMemo(*RichEdit1, form_.RichEdit1);
+    showPreview();
     showRadioGroup();
 }
 
@@ -241,7 +243,7 @@ QWidget* MainWindow::createCriteriaArea() {
 }
 
 QWidget* MainWindow::createResultArea() {
-    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    auto* splitter = resultSplitter = new QSplitter(Qt::Horizontal, this);
     splitter->setObjectName(QStringLiteral("resultSplitter"));
     splitter->setHandleWidth(5);
     splitter->setChildrenCollapsible(false);
@@ -268,6 +270,8 @@ QWidget* MainWindow::createResultArea() {
     connect(ListView1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
                 form_.ListView1.selectedIndex = current.isValid() ? current.row() : -1;
+                if (current.isValid())
+                    selectResultRow(current.row());
             });
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListView1, &QWidget::customContextMenuRequested, this,
@@ -278,8 +282,7 @@ QWidget* MainWindow::createResultArea() {
         results_, &ResultTableModel::rowFillFailed, this,
         [this](const QString& message) { platform_.showMessage(message); }, Qt::QueuedConnection);
 
-    // The preview area; what it shows for a selected hit comes later.
-    auto* preview = new QWidget(splitter);
+    auto* preview = previewArea = new QWidget(splitter);
     preview->setObjectName(QStringLiteral("previewArea"));
     preview->setMinimumWidth(20);
     auto* previewLayout = new QVBoxLayout(preview);
@@ -287,11 +290,13 @@ QWidget* MainWindow::createResultArea() {
     auto* caption = new QLabel(QStringLiteral("Preview"), preview);
     caption->setFrameShape(QFrame::StyledPanel);
     previewLayout->addWidget(caption);
-    RichEdit1 = new QPlainTextEdit(preview);
+    RichEdit1 = new HighlightedTextView(preview);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
     RichEdit1->setFont(listFont());
-    RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
     previewLayout->addWidget(RichEdit1, 1);
+    Image4 = new PictureView(preview);
+    Image4->setObjectName(QStringLiteral("Image4"));
+    previewLayout->addWidget(Image4, 1);
 
     splitter->addWidget(ListView1);
     splitter->addWidget(preview);
@@ -368,9 +373,10 @@ void MainWindow::createMenus() {
                QStringLiteral("Indexing Service Management ..."), {});
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
-    QAction* preview = addCommand(view, QStringLiteral("Preview2"), QStringLiteral("&Preview"), {});
-    preview->setCheckable(true);
-    preview->setChecked(true);
+    Preview2 = view->addAction(form_.preview.Preview2.caption);
+    Preview2->setObjectName(QStringLiteral("Preview2"));
+    Preview2->setCheckable(true);
+    connect(Preview2, &QAction::triggered, this, &MainWindow::togglePreview);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* helpFile =
@@ -414,12 +420,14 @@ void MainWindow::showResultPopupMenu(const QPoint& position) {
                 : menu.addAction(QString(entries[i].caption).replace(u'&', QStringLiteral("&&")));
         action->setData(i);
     }
-    menu.actions().constFirst()->setEnabled(false); // "Preview" comes with the preview pane
     const QAction* chosen = menu.exec(ListView1->viewport()->mapToGlobal(position));
     if (!chosen || chosen->isSeparator())
         return;
     const int index = chosen->data().toInt();
-    run([this, index] { actions_->open1Click(&actions_->PopupMenu1[index]); });
+    if (index == 0) // the fixed "Preview" entry
+        run([this] { form_.preview.preview1Click(); });
+    else
+        run([this, index] { actions_->open1Click(&actions_->PopupMenu1[index]); });
 }
 
 // The result list's columns with their widths, and the sort arrow on the
@@ -440,6 +448,35 @@ void MainWindow::showRadioGroup() {
     const QList<QRadioButton*> choices = RadioGroup1->findChildren<QRadioButton*>();
     for (int i = 0; i < choices.size(); ++i)
         choices[i]->setChecked(i == model.itemIndex);
+}
+
+// The pane shows one of its views; the web view has no widget yet, so a page
+// leaves the pane empty.
+void MainWindow::showPreview() {
+    const PreviewPane& pane = form_.preview;
+    RichEdit1->showText(pane.RichEdit1);
+    showState(*RichEdit1, pane.RichEdit1);
+    showState(*Image4, pane.Image4);
+    showState(*previewArea, pane.pane);
+    Preview2->setChecked(pane.Preview2.checked);
+}
+
+void MainWindow::selectResultRow(int row) {
+    run([this, row] {
+        form_.preview.ListView1SelectItem(row);
+        if (form_.preview.Image4.visible)
+            Image4->load(form_.preview.Image4.path);
+    });
+}
+
+void MainWindow::togglePreview() {
+    PreviewLayout& layout = form_.preview.layout;
+    layout.windowWidth = resultSplitter->width();
+    layout.listWidth = ListView1->width();
+    run([this] { form_.preview.Preview2Click(); });
+    if (layout.splitterVisible)
+        resultSplitter->setSizes({layout.listWidth, layout.windowWidth - layout.listWidth -
+                                                        resultSplitter->handleWidth()});
 }
 
 } // namespace tessellon

@@ -16,6 +16,7 @@ class QComboBox;
 class QGroupBox;
 class QMenu;
 class QPlainTextEdit;
+class QSplitter;
 class QTableView;
 class QTreeWidget;
 
@@ -23,6 +24,8 @@ namespace tessellon {
 
 class AdvancedDialog;
 class FileTypeApplications;
+class HighlightedTextView;
+class PictureView;
 class QtPlatform;
 class ResultActions;
 class ResultTableModel;
@@ -62,6 +65,9 @@ private:
     void showResultPopupMenu(const QPoint& position);
     void showResultColumns();
     void showRadioGroup();
+    void showPreview();
+    void selectResultRow(int row);
+    void togglePreview();
 
     TessellonApplication& app_;
     TKorvaneTessellonMain& form_;
@@ -81,7 +87,11 @@ private:
     QAbstractButton* Button2 = nullptr;
     TxpButton* xpButton2 = nullptr;
     QTableView* ListView1 = nullptr;
-    QPlainTextEdit* RichEdit1 = nullptr;
+    QSplitter* resultSplitter = nullptr;
+    QWidget* previewArea = nullptr;
+    HighlightedTextView* RichEdit1 = nullptr;
+    PictureView* Image4 = nullptr;
+    QAction* Preview2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QGroupBox* RadioGroup1 = nullptr;
 };

@@ -45,7 +45,7 @@ void TKorvaneTessellonMain::SearchbtnClick() {
     if (hostunreachable)
         return;
     CatalogRefreshClick();
-    RichEdit1.text.clear();
+    preview.RichEdit1.clear();
 
     TKorvaneTessellonAdvancedSQL& dialog = *advancedSQL;
     dialog.ComboBox20.text = ComboBox100.text;

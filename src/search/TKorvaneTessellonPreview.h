@@ -9,6 +9,7 @@ namespace tessellon {
 struct TKorvaneTessellonPreview1 {
     QString caption = QStringLiteral("Tessellon Preview");
     QString address = QStringLiteral("about:blank"); // the page shown
+    bool visible = false;
 };
 
 struct TKorvaneTessellonPreview2 {

@@ -74,11 +74,11 @@ TEST_F(HostStep, EmptyHostPerformsNoSwitch) {
 
 TEST_F(HostStep, EveryEditEmptiesTheLists) {
     main->ListView1.setItemCount(4);
-    main->RichEdit1.text = u"preview"_qs;
+    main->preview.RichEdit1.text = u"preview"_qs;
     main->hostcbChange();
     EXPECT_EQ(main->ListView1.itemCount(), 0);
     EXPECT_TRUE(main->CatalogListView.items.isEmpty());
-    EXPECT_TRUE(main->RichEdit1.text.isEmpty());
+    EXPECT_TRUE(main->preview.RichEdit1.text.isEmpty());
 }
 
 TEST_F(HostStep, OtherKeysDoNothing) {

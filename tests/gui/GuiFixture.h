@@ -33,8 +33,13 @@ public:
     bool askYesNo(const QString&, const QString&) override { return false; }
     void sleep(int) override {}
     QString computerName() override { return QStringLiteral("TESTHOST"); }
+    bool shellOpen(const QString& target) override {
+        opened << target;
+        return true;
+    }
 
     QStringList messages;
+    QStringList opened; // what the desktop was asked to open
 };
 
 // Remembers which records the program read, to see that rows are fetched

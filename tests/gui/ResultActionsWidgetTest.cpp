@@ -32,6 +32,12 @@ TEST_F(ResultActionsWidgetTest, PopupMenuAndDoubleClickStartTheApplicationsOfThe
     QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {}, row);
     EXPECT_EQ(fileTypes.calls, (QStringList{u"launch viewer.desktop "_qs + hit,
                                             u"launch editor.desktop "_qs + hit}));
+
+    // "Preview" shows a text file in its default program.
+    offered.clear();
+    whenPopupChoose(u"Preview"_qs, offered);
+    QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, row);
+    EXPECT_EQ(platform.opened, QStringList{hit});
 }
 
 } // namespace
