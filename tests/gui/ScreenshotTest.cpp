@@ -1,10 +1,15 @@
 // Pictures of the two windows for a look by eye: runs only when
 // TESSELLON_SCREENSHOT_DIR names a folder (for instance under xvfb-run with
-// QT_QPA_PLATFORM=xcb), and writes main.png and advanced.png there.
+// QT_QPA_PLATFORM=xcb), and writes main.png, advanced.png and the preview
+// pane with a highlighted text and with a picture there.
 #include "GuiFixture.h"
 
 #include <QDir>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <QTableView>
+#include <QTest>
 
 using namespace tessellon;
 
@@ -28,6 +33,38 @@ TEST_F(Screenshots, MainWindowAfterASearchAndTheAdvancedDialog) {
     dialog.show();
     QApplication::processEvents();
     EXPECT_TRUE(dialog.grab().save(QDir(folder).filePath(QStringLiteral("advanced.png"))));
+}
+
+TEST_F(Screenshots, PreviewPaneWithHighlightedTextAndPicture) {
+    const QString folder = qEnvironmentVariable("TESSELLON_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "TESSELLON_SCREENSHOT_DIR is not set";
+    const QString text =
+        temp.write(QStringLiteral("budget.txt"),
+                   "Budget 2014\r\n\r\nThe budget for 2014 was approved in March. Budgets of the "
+                   "departments follow.\r\n");
+    QImage picture(1600, 900, QImage::Format_RGB32);
+    picture.fill(QColor(0x2a, 0x6f, 0xb8));
+    QPainter(&picture).fillRect(200, 150, 1200, 600, QColor(0xf0, 0xa0, 0x30));
+    const QString picturePath = temp.filePath(QStringLiteral("chart.jpg"));
+    ASSERT_TRUE(picture.save(picturePath));
+    provider.rows = {
+        {QStringLiteral("budget.txt"), std::int64_t(120), QString(), QString(), text},
+        {QStringLiteral("chart.jpg"), std::int64_t(9000), QString(), QString(), picturePath}};
+    start();
+    typeInto(mainWidget<QComboBox>(QStringLiteral("ComboBox100")), QStringLiteral("budget 2014"));
+    click(mainWidget<QAbstractButton>(QStringLiteral("Button1")));
+    auto& list = mainWidget<QTableView>(QStringLiteral("ListView1"));
+    list.setFocus();
+    const struct {
+        Qt::Key key;
+        const char* file;
+    } shots[] = {{Qt::Key_Home, "preview-text.png"}, {Qt::Key_Down, "preview-picture.png"}};
+    for (const auto& shot : shots) {
+        QTest::keyClick(window->windowHandle(), shot.key);
+        QApplication::processEvents();
+        EXPECT_TRUE(window->grab().save(QDir(folder).filePath(QString::fromLatin1(shot.file))));
+    }
 }
 
 } // namespace
