@@ -21,8 +21,6 @@ QString oneLine(QString text) {
     return text;
 }
 
-const QString NotAccessible = QStringLiteral("not accessible");
-
 } // namespace
 
 int listCatalogs(const QStringList& args, QTextStream& out, QTextStream&) {

@@ -60,13 +60,16 @@ inline QString catalogStateText(CatalogAdmin& catalog) {
     return {};
 }
 
-// A figure read in a guarded step: its text, or "not accessible" when the
-// read fails.
+// What a figure shows when it cannot be read.
+inline const QString NotAccessible = QStringLiteral("not accessible");
+
+// A figure read in a guarded step: its text, or NotAccessible when the read
+// fails.
 template <typename Read> QString guardedFigure(Read read) {
     try {
         return read();
     } catch (const std::exception&) {
-        return QStringLiteral("not accessible");
+        return NotAccessible;
     }
 }
 
