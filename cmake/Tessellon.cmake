@@ -22,7 +22,7 @@ endfunction()
 # One GoogleTest executable per test folder; widget tests (GUI) get a
 # QApplication and run offscreen.
 function(tessellon_add_test name)
-    cmake_parse_arguments(T "GUI;SERIAL" "" "LIBS" ${ARGN})
+    cmake_parse_arguments(T "GUI;SERIAL;XVFB" "" "LIBS" ${ARGN})
     tessellon_sources(test_sources ${CMAKE_CURRENT_SOURCE_DIR})
     add_executable(${name} ${test_sources})
     if(T_GUI)
@@ -40,7 +40,13 @@ function(tessellon_add_test name)
     # SERIAL: tests that must not run beside other tests (Qt's file dialogs
     # in parallel test processes have been seen to stall; the indexing
     # daemon runs at idle priority).
-    if(T_SERIAL)
+    # XVFB: widget tests that need a real X display (the web engine); the
+    # whole program is one test on a display of its own, beside nothing else.
+    if(T_XVFB)
+        add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1600x1200x24"
+                 $<TARGET_FILE:${name}>)
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=xcb RUN_SERIAL TRUE)
+    elseif(T_SERIAL)
         gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES RUN_SERIAL TRUE)
     else()
         gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)

@@ -26,6 +26,7 @@ public:
     TKorvaneTessellonMain& main() { return *main_; }
     TKorvaneTessellonAdvancedSQL& advanced() { return *advanced_; }
     TKorvaneTessellonAdvancedIXSSO& searchType() { return *searchType_; }
+    TKorvaneTessellonPreview1& webPreview() { return *preview1_; }
     const BatchOptions& options() const { return options_; }
 
     bool startedWithArguments() const { return startedWithArguments_; }

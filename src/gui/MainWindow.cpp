@@ -1,5 +1,7 @@
 #include "gui/MainWindow.h"
 #include "gui/TxpButton.h"
+#include "gui/WebPreviewView.h"
+#include "gui/WebPreviewWindow.h"
 
 #include "gui/AdvancedDialog.h"
 #include "gui/CaptionWidgets.h"
@@ -62,6 +64,7 @@ MainWindow::MainWindow(TessellonApplication& app, QtPlatform& platform,
     searchTypeDialog_ = new SearchTypeDialog(app.searchType(), platform, this);
     searchTypeDialog_->afterOperation = [this] { refreshFromModels(); };
     form_.showAdvancedDialog = [this] { return advancedDialog_->showModal(); };
+    app.webPreview().show = [this] { presentWebPreview(); };
     // While an operation lets events run, the memo shows its progress and
     // the result list its emptied rows (it never paints rows of a stale count).
     platform_.beforeProcessingEvents = [this] {
@@ -89,6 +92,7 @@ MainWindow::MainWindow(TessellonApplication& app, QtPlatform& platform,
 MainWindow::~MainWindow() {
     platform_.beforeProcessingEvents = nullptr;
     form_.showAdvancedDialog = nullptr;
+    app_.webPreview().show = nullptr;
 }
 
 void MainWindow::run(const std::function<void()>& operation) {
@@ -450,13 +454,25 @@ void MainWindow::showRadioGroup() {
         choices[i]->setChecked(i == model.itemIndex);
 }
 
-// The pane shows one of its views; the web view has no widget yet, so a page
-// leaves the pane empty.
+// The pane shows one of its views; the separate web preview follows its
+// model once it exists.
 void MainWindow::showPreview() {
     const PreviewPane& pane = form_.preview;
     RichEdit1->showText(pane.RichEdit1);
     showState(*RichEdit1, pane.RichEdit1);
     showState(*Image4, pane.Image4);
+    if (pane.WebBrowser1.visible && !WebBrowser1) {
+        WebBrowser1 = new WebPreviewView(previewArea);
+        WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
+        static_cast<QVBoxLayout*>(previewArea->layout())->addWidget(WebBrowser1, 1);
+    }
+    if (WebBrowser1) {
+        if (pane.WebBrowser1.visible)
+            WebBrowser1->showAddress(pane.WebBrowser1.address);
+        showState(*WebBrowser1, pane.WebBrowser1);
+    }
+    if (webPreview_)
+        webPreview_->refreshFromModel();
     showState(*previewArea, pane.pane);
     Preview2->setChecked(pane.Preview2.checked);
 }
@@ -467,6 +483,12 @@ void MainWindow::selectResultRow(int row) {
         if (form_.preview.Image4.visible)
             Image4->load(form_.preview.Image4.path);
     });
+}
+
+void MainWindow::presentWebPreview() {
+    if (!webPreview_)
+        webPreview_ = new WebPreviewWindow(app_.webPreview(), this);
+    webPreview_->present();
 }
 
 void MainWindow::togglePreview() {

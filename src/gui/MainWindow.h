@@ -31,6 +31,8 @@ class ResultActions;
 class ResultTableModel;
 class SearchTypeDialog;
 class TxpButton;
+class WebPreviewView;
+class WebPreviewWindow;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -68,6 +70,7 @@ private:
     void showPreview();
     void selectResultRow(int row);
     void togglePreview();
+    void presentWebPreview();
 
     TessellonApplication& app_;
     TKorvaneTessellonMain& form_;
@@ -91,6 +94,9 @@ private:
     QWidget* previewArea = nullptr;
     HighlightedTextView* RichEdit1 = nullptr;
     PictureView* Image4 = nullptr;
+    // The web engine starts with the first page shown, not with the window.
+    WebPreviewView* WebBrowser1 = nullptr;
+    WebPreviewWindow* webPreview_ = nullptr;
     QAction* Preview2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QGroupBox* RadioGroup1 = nullptr;

@@ -148,6 +148,8 @@ void PreviewPane::previewinwindow(int row) {
     preview1_->visible = true;
     preview1_->caption = QStringLiteral("Preview - ") + path;
     preview1_->address = addressOf(path);
+    if (preview1_->show)
+        preview1_->show();
     main_.platform().setNormalCursor();
 }
 

@@ -4,12 +4,17 @@
 
 #include "common/ControlModels.h"
 
+#include <functional>
+
 namespace tessellon {
 
 struct TKorvaneTessellonPreview1 {
     QString caption = QStringLiteral("Tessellon Preview");
     QString address = QStringLiteral("about:blank"); // the page shown
     bool visible = false;
+    // Brings the window to the front once it was given a page (set by the
+    // window that shows this model).
+    std::function<void()> show;
 };
 
 struct TKorvaneTessellonPreview2 {

@@ -130,6 +130,7 @@ TEST_F(PreviewPaneTest, SeparatePreviewShowsPagesAndOpensTheRestOutside) {
         const QString path = dir.write(QString::fromUtf16(c.name), "x");
         SCOPED_TRACE(path.toStdString());
         window = {};
+        window.show = [this] { platform.calls << u"show window"_qs; };
         select(path);
         platform.calls.clear();
         pane().preview1Click();
@@ -137,7 +138,7 @@ TEST_F(PreviewPaneTest, SeparatePreviewShowsPagesAndOpensTheRestOutside) {
         if (c.inWindow) {
             EXPECT_EQ(window.caption, u"Preview - "_qs + path);
             EXPECT_EQ(window.address, u"file://"_qs + path);
-            EXPECT_EQ(platform.calls, QStringList({u"busy"_qs, u"normal"_qs}));
+            EXPECT_EQ(platform.calls, QStringList({u"busy"_qs, u"show window"_qs, u"normal"_qs}));
         } else {
             EXPECT_EQ(platform.calls, QStringList({u"open: "_qs + path}));
         }
