@@ -2,21 +2,11 @@
 // changes start, stop, pause and resume.
 #include "AdminCommand.h"
 
-#include "indexing/registry/CatalogRegistry.h"
-#include "indexing/registry/ServicePaths.h"
-#include "indexing/store/IndexStore.h"
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "indexing/service/LocalCatalogManagement.h"
 
 namespace tessellon::admin {
 
 namespace {
-
-CatalogRegistry registry() {
-    return CatalogRegistry(ServicePaths::registryFile());
-}
 
 // "--scope DIR" or "--scope=DIR"; advances i past the value.
 QString optionValue(const QStringList& args, qsizetype& i, const QString& option) {
@@ -32,17 +22,10 @@ bool isOption(const QString& arg, const QString& option) {
     return arg == option || arg.startsWith(option + QLatin1Char('='));
 }
 
-int changeState(const QStringList& args, QTextStream& out, CatalogState state, const char* done) {
+int changeState(const QStringList& args, QTextStream& out, CatalogChange change, const char* done) {
     const QString name = singleArgument(args, QStringLiteral("catalog name"));
-    QString registered;
-    registry().modify([&](QList<CatalogEntry>& catalogs) {
-        const qsizetype i = CatalogRegistry::indexOf(catalogs, name);
-        if (i < 0)
-            throw Error(QStringLiteral("Catalog '%1' does not exist").arg(name));
-        catalogs[i].state = state;
-        registered = catalogs[i].name;
-    });
-    out << "Catalog " << registered << ' ' << done << ".\n";
+    LocalCatalogManagement().change(name, change);
+    out << "Catalog " << name << ' ' << done << ".\n";
     return 0;
 }
 
@@ -55,84 +38,54 @@ QString singleArgument(const QStringList& args, const QString& what) {
 }
 
 int addCatalog(const QStringList& args, QTextStream& out, QTextStream&) {
-    CatalogEntry entry;
-    entry.excludes = defaultExcludePatterns();
+    LocalCatalogManagement management;
+    CatalogDraft draft;
+    draft.excludes = management.defaultExcludes();
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (isOption(arg, QStringLiteral("--scope")))
-            entry.scopes << optionValue(args, i, QStringLiteral("--scope"));
+            draft.folders << optionValue(args, i, QStringLiteral("--scope"));
         else if (isOption(arg, QStringLiteral("--location")))
-            entry.location = optionValue(args, i, QStringLiteral("--location"));
+            draft.location = optionValue(args, i, QStringLiteral("--location"));
         else if (isOption(arg, QStringLiteral("--exclude")))
-            entry.excludes << optionValue(args, i, QStringLiteral("--exclude"));
+            draft.excludes << optionValue(args, i, QStringLiteral("--exclude"));
         else if (arg.startsWith(QLatin1String("--")))
             throw UsageError(QStringLiteral("unknown option '%1'").arg(arg));
-        else if (entry.name.isEmpty())
-            entry.name = arg;
+        else if (draft.name.isEmpty())
+            draft.name = arg;
         else
             throw UsageError(QStringLiteral("unexpected argument '%1'").arg(arg));
     }
-    if (entry.name.isEmpty())
+    if (draft.name.isEmpty())
         throw UsageError(QStringLiteral("expects a catalog name"));
-    CatalogRegistry::checkName(entry.name);
-    if (entry.scopes.isEmpty())
+    if (draft.folders.isEmpty())
         throw UsageError(QStringLiteral("expects at least one --scope folder"));
-    for (QString& scope : entry.scopes) {
-        const QFileInfo info(scope);
-        if (!info.isDir())
-            throw Error(QStringLiteral("Scope folder '%1' does not exist").arg(scope));
-        scope = QDir::cleanPath(info.absoluteFilePath());
-    }
-    entry.location = entry.location.isEmpty()
-                         ? ServicePaths::defaultLocation(entry.name)
-                         : QDir::cleanPath(QFileInfo(entry.location).absoluteFilePath());
-    registry().modify([&](QList<CatalogEntry>& catalogs) {
-        const qsizetype i = CatalogRegistry::indexOf(catalogs, entry.name);
-        if (i >= 0)
-            throw Error(QStringLiteral("Catalog '%1' already exists").arg(catalogs[i].name));
-        if (!QDir().mkpath(entry.location))
-            throw FileError(QStringLiteral("Cannot create the location %1").arg(entry.location));
-        // An empty store at once, so the new catalog answers queries (with
-        // no rows) before its first scan.
-        IndexStore store(ServicePaths::storeFile(entry.location));
-        catalogs << entry;
-    });
-    out << "Catalog " << entry.name << " added (location " << entry.location << ").\n";
+    const QString location = management.add(draft);
+    out << "Catalog " << draft.name << " added (location " << location << ").\n";
     return 0;
 }
 
 int removeCatalog(const QStringList& args, QTextStream& out, QTextStream&) {
     const QString name = singleArgument(args, QStringLiteral("catalog name"));
-    CatalogEntry removed;
-    registry().modify([&](QList<CatalogEntry>& catalogs) {
-        const qsizetype i = CatalogRegistry::indexOf(catalogs, name);
-        if (i < 0)
-            throw Error(QStringLiteral("Catalog '%1' does not exist").arg(name));
-        removed = catalogs.takeAt(i);
-    });
-    // Only the store's own files go; the folder stays when it holds others.
-    const QString store = ServicePaths::storeFile(removed.location);
-    for (const char* suffix : {"", "-wal", "-shm", ".writer"})
-        QFile::remove(store + QLatin1String(suffix));
-    QDir().rmdir(removed.location);
-    out << "Catalog " << removed.name << " removed.\n";
+    LocalCatalogManagement().remove(name);
+    out << "Catalog " << name << " removed.\n";
     return 0;
 }
 
 int startCatalog(const QStringList& args, QTextStream& out, QTextStream&) {
-    return changeState(args, out, CatalogState::Running, "started");
+    return changeState(args, out, CatalogChange::Start, "started");
 }
 
 int stopCatalog(const QStringList& args, QTextStream& out, QTextStream&) {
-    return changeState(args, out, CatalogState::Stopped, "stopped");
+    return changeState(args, out, CatalogChange::Stop, "stopped");
 }
 
 int pauseCatalog(const QStringList& args, QTextStream& out, QTextStream&) {
-    return changeState(args, out, CatalogState::Paused, "paused");
+    return changeState(args, out, CatalogChange::Pause, "paused");
 }
 
 int resumeCatalog(const QStringList& args, QTextStream& out, QTextStream&) {
-    return changeState(args, out, CatalogState::Running, "resumed");
+    return changeState(args, out, CatalogChange::Resume, "resumed");
 }
 
 } // namespace tessellon::admin

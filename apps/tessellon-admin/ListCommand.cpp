@@ -5,8 +5,7 @@
 // "not accessible".
 #include "AdminCommand.h"
 
-#include "indexing/service/LocalAdminServer.h"
-#include "indexing/service/LocalCatalogAdmin.h"
+#include "indexing/service/LocalCatalogManagement.h"
 
 namespace tessellon::admin {
 
@@ -26,24 +25,10 @@ QString oneLine(QString text) {
 int listCatalogs(const QStringList& args, QTextStream& out, QTextStream&) {
     if (!args.isEmpty())
         throw UsageError(QStringLiteral("takes no arguments"));
-    LocalAdminServer server;
-    for (bool more = server.FindFirstCatalog(); more; more = server.FindNextCatalog()) {
-        const std::unique_ptr<CatalogAdmin> catalog = server.GetCatalog();
-        QStringList fields{
-            catalog->CatalogName(), guardedFigure([&] { return catalogStateText(*catalog); }),
-            guardedFigure([&] {
-                return catalog->IsUpToDate() ? QStringLiteral("yes") : QStringLiteral("no");
-            }),
-            catalog->CatalogLocation()};
-        try {
-            const StoreFigures f = static_cast<LocalCatalogAdmin&>(*catalog).figures();
-            fields << QString::number(f.sizeMegabytes()) << QString::number(f.documents)
-                   << QString::number(f.toFilter) << QString::number(f.failed)
-                   << oneLine(f.damage.isEmpty() ? f.lastError : f.damage);
-        } catch (const Error& e) {
-            fields << NotAccessible << NotAccessible << NotAccessible << NotAccessible
-                   << oneLine(e.message());
-        }
+    for (const ManagedCatalog& c : LocalCatalogManagement().catalogs()) {
+        const QStringList fields{c.name,     c.state,         c.upToDate,
+                                 c.location, c.sizeMegabytes, c.documents,
+                                 c.toFilter, c.failed,        oneLine(c.problem)};
         out << fields.join(QLatin1Char('\t')) << '\n';
     }
     return 0;

@@ -2,20 +2,21 @@
 // SIGTERM, and whether it runs.
 #include "AdminCommand.h"
 
-#include "indexing/service/ServiceControl.h"
+#include "indexing/service/LocalCatalogManagement.h"
 
 namespace tessellon::admin {
 
 int service(const QStringList& args, QTextStream& out, QTextStream&) {
     const QString action = singleArgument(args, QStringLiteral("of start, stop or status"));
+    LocalCatalogManagement management;
     if (action == QLatin1String("start")) {
-        ServiceControl::start(ServiceControl::defaultDaemonPath());
+        management.startService();
         out << "Indexing Service is running\n";
     } else if (action == QLatin1String("stop")) {
-        ServiceControl::stop();
+        management.stopService();
         out << "Indexing Service is NOT running\n";
     } else if (action == QLatin1String("status")) {
-        const bool running = ServiceControl::isRunning();
+        const bool running = management.serviceRunning();
         out << (running ? "Indexing Service is running\n" : "Indexing Service is NOT running\n");
         return running ? 0 : 3;
     } else {

@@ -167,6 +167,7 @@ ScanSummary Indexer::apply(const CrawlPlan& plan) {
     store_.begin();
     store_.setMeta(QStringLiteral("scan_state"), QStringLiteral("incomplete"));
     store_.setMeta(QStringLiteral("to_filter"), QString::number(plan.toFilter.size()));
+    store_.setMeta(QStringLiteral("scan_total"), QString::number(plan.toFilter.size()));
     for (std::int64_t id : plan.vanished)
         store_.remove(id);
     summary.removed = plan.vanished.size();

@@ -42,4 +42,8 @@ QString storeFile(const QString& location) {
     return location + QStringLiteral("/index.sqlite3");
 }
 
+QString rescanRequestFile(const QString& location) {
+    return storeFile(location) + QStringLiteral("-rescan");
+}
+
 } // namespace tessellon::ServicePaths

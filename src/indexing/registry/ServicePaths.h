@@ -21,5 +21,8 @@ QString defaultLocation(const QString& catalogName);
 QString daemonLockFile();
 // The file name of a catalog's store inside its Location.
 QString storeFile(const QString& location);
+// Its presence beside a catalog's store asks the daemon for a full
+// comparison of the catalog now.
+QString rescanRequestFile(const QString& location);
 
 } // namespace tessellon::ServicePaths

@@ -7,6 +7,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace tessellon {
@@ -98,7 +99,13 @@ void IndexDaemon::updateEverything() {
     watcher_.unwatchAll();
     changed_.clear();
     for (const CatalogEntry& c : std::as_const(running_))
-        worker_.updateAll(c);
+        fullUpdate(c);
+}
+
+// A full comparison answers a pending rescan request too.
+void IndexDaemon::fullUpdate(const CatalogEntry& catalog) {
+    QFile::remove(ServicePaths::rescanRequestFile(catalog.location));
+    worker_.updateAll(catalog);
 }
 
 void IndexDaemon::onFolderChanged(const QString& catalog, const QByteArray& folder) {
@@ -151,9 +158,12 @@ void IndexDaemon::onJobFinished(const QString& catalog, const QList<QByteArray>&
 
 void IndexDaemon::onStoreFolderChanged(const QString& folder) {
     for (const CatalogEntry& c : std::as_const(running_)) {
-        if (QDir::cleanPath(c.location) == folder &&
-            !StoreDamage::marked(ServicePaths::storeFile(c.location)).isEmpty())
-            worker_.updateAll(c); // opening the marked store rebuilds it
+        if (QDir::cleanPath(c.location) != folder)
+            continue;
+        // Opening a store marked damaged rebuilds it.
+        if (!StoreDamage::marked(ServicePaths::storeFile(c.location)).isEmpty() ||
+            QFileInfo::exists(ServicePaths::rescanRequestFile(c.location)))
+            fullUpdate(c);
     }
 }
 

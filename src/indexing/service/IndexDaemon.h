@@ -37,6 +37,7 @@ private:
     void onJobFinished(const QString& catalog, const QList<QByteArray>& folders,
                        const ScanSummary& summary, const QString& error);
     void updateEverything();
+    void fullUpdate(const CatalogEntry& catalog);
     void logLine(const QString& line);
 
     CatalogRegistry registry_;

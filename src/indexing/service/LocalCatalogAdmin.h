@@ -29,6 +29,7 @@ public:
 
     // The figures together, read in one go.
     StoreFigures figures() const;
+    const CatalogEntry& entry() const { return entry_; }
 
 private:
     CatalogState stateFromService() const;

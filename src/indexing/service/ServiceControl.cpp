@@ -7,24 +7,41 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QThread>
+#include <cerrno>
 #include <csignal>
 
 namespace tessellon::ServiceControl {
 
 namespace {
 
-bool waitFor(bool running, int timeoutMs) {
+// Waits until the service is (or is not) running. A started daemon that
+// ends before it holds its lock is given up on at once.
+bool waitFor(bool running, int timeoutMs, qint64 startedPid = 0) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < timeoutMs) {
         if (isRunning() == running)
             return true;
+        if (startedPid > 0 && ::kill(pid_t(startedPid), 0) != 0 && errno == ESRCH)
+            break;
         QThread::msleep(20);
     }
     return isRunning() == running;
+}
+
+// The last line the daemon wrote to its log after `from`, which says why it
+// ended.
+QString lastLogLine(const QString& log, qint64 from) {
+    QFile file(log);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= from)
+        return {};
+    file.seek(std::max(from, file.size() - 4096));
+    const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
+    return QString::fromUtf8(lines.last()).trimmed();
 }
 
 } // namespace
@@ -45,18 +62,22 @@ void start(const QString& daemonPath) {
     if (isRunning())
         return;
     // The daemon's messages go to a log file beside its lock.
+    const QString log = ServicePaths::dataDir() + QStringLiteral("/tessellon-indexd.log");
     QProcess daemon;
     daemon.setProgram(daemonPath);
     daemon.setStandardInputFile(QProcess::nullDevice());
-    daemon.setStandardOutputFile(ServicePaths::dataDir() + QStringLiteral("/tessellon-indexd.log"),
-                                 QIODevice::Append);
-    daemon.setStandardErrorFile(ServicePaths::dataDir() + QStringLiteral("/tessellon-indexd.log"),
-                                QIODevice::Append);
+    daemon.setStandardOutputFile(log, QIODevice::Append);
+    daemon.setStandardErrorFile(log, QIODevice::Append);
     QDir().mkpath(ServicePaths::dataDir());
-    if (!daemon.startDetached())
+    const qint64 logStart = QFileInfo(log).size();
+    qint64 pid = 0;
+    if (!daemon.startDetached(&pid))
         throw Error(QStringLiteral("Cannot start the indexing service %1").arg(daemonPath));
-    if (!waitFor(true, 5000))
-        throw Error(QStringLiteral("The indexing service did not start"));
+    if (!waitFor(true, 5000, pid)) {
+        const QString reason = lastLogLine(log, logStart);
+        throw Error(QStringLiteral("The indexing service did not start") +
+                    (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
+    }
 }
 
 void stop() {

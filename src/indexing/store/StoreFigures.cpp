@@ -36,7 +36,11 @@ StoreFigures StoreFigures::read(const QString& storeFile) {
             if (key == QLatin1String("query_count"))
                 figures.queryCount = meta.integer(1);
             else if (key == QLatin1String("to_filter"))
-                figures.toFilter += meta.integer(1);
+                figures.scanRemaining = meta.integer(1);
+            else if (key == QLatin1String("scan_total"))
+                figures.scanTotal = meta.integer(1);
+            else if (key == QLatin1String("last_update"))
+                figures.lastUpdate = QDateTime::fromString(meta.text(1), Qt::ISODate);
             else if (key == QLatin1String("scan_state"))
                 figures.scanComplete = meta.text(1) == QLatin1String("complete");
             else if (key == QLatin1String("last_error"))
@@ -44,6 +48,7 @@ StoreFigures StoreFigures::read(const QString& storeFile) {
         }
     }
     db.exec("COMMIT");
+    figures.toFilter += figures.scanRemaining;
     return figures;
 }
 

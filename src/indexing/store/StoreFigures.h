@@ -4,6 +4,7 @@
 // A store that does not exist yet reads as empty.
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <cstdint>
 
@@ -16,6 +17,10 @@ struct StoreFigures {
     std::int64_t queryCount = 0;
     std::int64_t sizeBytes = 0; // the database with its write-ahead log
     bool scanComplete = false;
+    // The documents the last scan set out to filter, and those still left.
+    std::int64_t scanTotal = 0;
+    std::int64_t scanRemaining = 0;
+    QDateTime lastUpdate; // the last completed scan; invalid before the first
     QString lastError;
     // Says that the store was found damaged and is rebuilt at its next
     // update; empty for a sound store.
