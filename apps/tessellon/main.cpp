@@ -25,7 +25,7 @@ int runHeadlessBatch(const QStringList& arguments) {
     HeadlessPlatform platform;
     ProgramServices services;
     TessellonApplication app(platform, services.provider(), ProgramServices::adminFactory(),
-                             ProgramServices::registryCatalogNames());
+                             ProgramServices::registryCatalogNames(), &services.management());
     app.createWindows();
     app.runBatch(arguments);
     if (!app.searchFailure().isEmpty())
@@ -65,5 +65,5 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Tessellon"));
     ProgramServices services;
     return runGuiProgram(arguments, services.provider(), ProgramServices::adminFactory(),
-                         ProgramServices::registryCatalogNames());
+                         ProgramServices::registryCatalogNames(), &services.management());
 }

@@ -1,10 +1,12 @@
 // What the program searches and administers: the statement provider over the
-// catalogs of the local catalog registry, the local administration, and the
-// registry's catalog names for when the administration is unavailable.
+// catalogs of the local catalog registry, the local administration and
+// catalog management, and the registry's catalog names for when the
+// administration is unavailable.
 #pragma once
 
 #include "app/TKorvaneTessellonMain.h"
 #include "indexing/registry/RegistryCatalogResolver.h"
+#include "indexing/service/LocalCatalogManagement.h"
 #include "indexing/statement/IndexQueryProvider.h"
 
 namespace tessellon {
@@ -14,12 +16,14 @@ public:
     ProgramServices();
 
     QueryProvider& provider() { return provider_; }
+    CatalogManagement& management() { return management_; }
     static AdminConnectionFactory adminFactory();
     static CatalogNamesSource registryCatalogNames();
 
 private:
     RegistryCatalogResolver resolver_;
     IndexQueryProvider provider_;
+    LocalCatalogManagement management_;
 };
 
 } // namespace tessellon

@@ -14,18 +14,23 @@ const QString ConfigValue = QStringLiteral("Config");
 } // namespace
 
 void TKorvaneTessellonMain::FormFirstShow(bool startedWithArguments) {
-    if (startedWithArguments)
-        return;
-    try {
-        const std::optional<QString> saved =
-            platform_.settings().readString(SettingsGroup, ConfigValue);
-        loadconfigtext(*this, CommaText::read(saved.value_or(QString())));
-    } catch (const std::exception&) {
-        // A damaged or foreign setting must never stop the program starting;
-        // what was applied before the error stays.
+    if (!startedWithArguments) {
+        try {
+            const std::optional<QString> saved =
+                platform_.settings().readString(SettingsGroup, ConfigValue);
+            loadconfigtext(*this, CommaText::read(saved.value_or(QString())));
+        } catch (const std::exception&) {
+            // A damaged or foreign setting must never stop the program
+            // starting; what was applied before the error stays.
+        }
+        advancedSQL->fillCheckedcolumnsstrlist();
+        CatalogRefreshClick();
     }
-    advancedSQL->fillCheckedcolumnsstrlist();
-    CatalogRefreshClick();
+    // The first start's catalog is told once, below what the memo shows.
+    if (!startNotice.isEmpty()) {
+        Memo1.text += (Memo1.text.isEmpty() ? QString() : QStringLiteral("\r\n")) + startNotice;
+        startNotice.clear();
+    }
 }
 
 void TKorvaneTessellonMain::FormClose() {

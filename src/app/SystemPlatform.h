@@ -14,7 +14,8 @@ public:
     explicit SystemPlatform(QString settingsPath = {});
 
     void sleep(int milliseconds) override;
-    bool startDetached(const QString& program, const QStringList& arguments) override;
+    bool startDetached(const QString& program, const QStringList& arguments,
+                       const QString& errorFile) override;
     QString computerName() override;
     QDateTime now() override;
     SettingsStore& settings() override { return settings_; }

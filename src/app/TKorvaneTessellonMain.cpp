@@ -32,6 +32,8 @@ TKorvaneTessellonMain::TKorvaneTessellonMain(Platform& platform, QueryProvider& 
     RadioGroup1.visible = false;
     catalogActionItem.caption = QStringLiteral("Dummy");
     catalogRefreshItem.caption = QStringLiteral("Refresh");
+    IndexingService1.caption = QStringLiteral("Do Indexing Service");
+    IndexingServiceManagement1.caption = QStringLiteral("Indexing Service Management ...");
     ListView1.columns = initialResultColumns();
 
     localcomputername = platform_.computerName();

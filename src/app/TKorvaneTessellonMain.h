@@ -14,6 +14,7 @@
 
 #include <QDate>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -139,6 +140,9 @@ public:
     // started with arguments (every error swallowed), then refreshes the
     // catalog list.
     void FormFirstShow(bool startedWithArguments);
+    // Said once in the status memo at the first showing (the first start's
+    // catalog).
+    QString startNotice;
     // Closing the window saves the search; an error is reported.
     void FormClose();
 
@@ -153,6 +157,18 @@ public:
     MenuItemModel catalogSeparatorItem;
     MenuItemModel catalogRefreshItem; // "Refresh"
 
+    // --- Tools menu --------------------------------------------------------
+    // The Tools menu is about to open: the service item follows the state.
+    void Tools1Popup();
+    // Starts or stops the indexing service of this computer, waits for it,
+    // and shows the state the rebuilt catalog list finds.
+    void IndexingService1Click();
+    // Opens the catalog manager (the window sets how).
+    void IndexingServiceManagement1Click();
+    MenuItemModel IndexingService1; // caption "Do Indexing Service" until first set
+    MenuItemModel IndexingServiceManagement1;
+    std::function<void()> showCatalogManager;
+
     // --- Host box ----------------------------------------------------------
     void hostcbChange();
     void hostcbKeyPress(QChar key);
@@ -165,6 +181,9 @@ public:
 private:
     // A fresh administration connection bound to the same machine.
     void renewAdminConnection();
+
+    // Where the last service command writes its error output.
+    QTemporaryFile serviceCommandErrors_;
 
     Platform& platform_;
     AdminConnectionFactory adminFactory_;

@@ -1,5 +1,6 @@
 #include "app/TessellonApplication.h"
 
+#include "catalogs/FirstStart.h"
 #include "common/Error.h"
 #include "common/TextFile.h"
 #include "files/ConfigText.h"
@@ -11,13 +12,18 @@ namespace tessellon {
 
 TessellonApplication::TessellonApplication(Platform& platform, QueryProvider& provider,
                                            AdminConnectionFactory adminFactory,
-                                           CatalogNamesSource registryCatalogNames)
+                                           CatalogNamesSource registryCatalogNames,
+                                           CatalogManagement* management)
     : platform_(platform), provider_(provider), adminFactory_(std::move(adminFactory)),
-      registryCatalogNames_(std::move(registryCatalogNames)) {}
+      registryCatalogNames_(std::move(registryCatalogNames)), management_(management) {}
 
 void TessellonApplication::createWindows() {
+    // Before the main window, whose catalog list then shows the new catalog.
+    const QString firstStart =
+        management_ ? createFirstCatalog(*management_, HomeFolders::ofThisUser()) : QString();
     main_ = std::make_unique<TKorvaneTessellonMain>(platform_, provider_, adminFactory_,
                                                     registryCatalogNames_);
+    main_->startNotice = firstStart;
     preview1_ = std::make_unique<TKorvaneTessellonPreview1>();
     main_->preview.setPreviewWindow(preview1_.get());
     searchType_ = std::make_unique<TKorvaneTessellonAdvancedIXSSO>(*main_);

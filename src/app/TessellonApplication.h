@@ -5,6 +5,7 @@
 
 #include "app/CommandLine.h"
 #include "app/TKorvaneTessellonMain.h"
+#include "common/CatalogManagement.h"
 #include "query/TKorvaneTessellonAdvancedIXSSO.h"
 #include "query/TKorvaneTessellonAdvancedSQL.h"
 #include "search/TKorvaneTessellonPreview.h"
@@ -15,10 +16,12 @@ class TessellonApplication {
 public:
     TessellonApplication(Platform& platform, QueryProvider& provider,
                          AdminConnectionFactory adminFactory,
-                         CatalogNamesSource registryCatalogNames = {});
+                         CatalogNamesSource registryCatalogNames = {},
+                         CatalogManagement* management = nullptr);
 
     // Creates the five windows: main, web preview, search type, document
-    // preview, advanced dialog.
+    // preview, advanced dialog. With catalog management, a first start (no
+    // catalog declared yet) creates the catalog System first.
     void createWindows();
     // The batch sequence; only called when there is at least one argument.
     void runBatch(const QStringList& arguments);
@@ -27,6 +30,8 @@ public:
     TKorvaneTessellonAdvancedSQL& advanced() { return *advanced_; }
     TKorvaneTessellonAdvancedIXSSO& searchType() { return *searchType_; }
     TKorvaneTessellonPreview1& webPreview() { return *preview1_; }
+    // The catalogs of this computer, for the catalog manager; may be null.
+    CatalogManagement* catalogManagement() { return management_; }
     const BatchOptions& options() const { return options_; }
 
     bool startedWithArguments() const { return startedWithArguments_; }
@@ -51,6 +56,7 @@ private:
     QueryProvider& provider_;
     AdminConnectionFactory adminFactory_;
     CatalogNamesSource registryCatalogNames_;
+    CatalogManagement* management_;
 
     std::unique_ptr<TKorvaneTessellonMain> main_;
     std::unique_ptr<TKorvaneTessellonPreview1> preview1_;

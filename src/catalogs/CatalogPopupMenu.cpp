@@ -44,7 +44,7 @@ void TKorvaneTessellonMain::CatalogPopupMenuPopup() {
                                status + QStringLiteral("\r\nRestart Indexing Service now?"))) {
             platform_.setBusyCursor();
             const ServiceCommand start = startServiceCommand();
-            platform_.startDetached(start.program, start.arguments);
+            platform_.startDetached(start.program, start.arguments, {});
             platform_.sleep(ServiceWaitMs);
             status = QStringLiteral("Index Service is running.");
             RefreshCatalogList();

@@ -49,6 +49,8 @@ class CatalogManagement {
 public:
     virtual ~CatalogManagement() = default;
 
+    // Whether catalogs were ever declared here (an emptied registry counts).
+    virtual bool hasRegistry() = 0;
     // The catalogs in registry order.
     virtual QList<ManagedCatalog> catalogs() = 0;
     // The patterns a new catalog leaves out.

@@ -49,7 +49,9 @@ public:
     // Opens a file, folder or address with the desktop's default handler.
     virtual bool shellOpen(const QString& target) = 0;
     // Starts a program without waiting for it; false when it cannot start.
-    virtual bool startDetached(const QString& program, const QStringList& arguments) = 0;
+    // Its error output goes to `errorFile` (nowhere when empty).
+    virtual bool startDetached(const QString& program, const QStringList& arguments,
+                               const QString& errorFile) = 0;
 
     // The folder chooser; nothing when the user cancels.
     virtual std::optional<QString> chooseFolder(const QString& title) = 0;

@@ -11,10 +11,11 @@
 namespace tessellon {
 
 int runGuiProgram(const QStringList& arguments, QueryProvider& provider,
-                  AdminConnectionFactory adminFactory, CatalogNamesSource registryCatalogNames) {
+                  AdminConnectionFactory adminFactory, CatalogNamesSource registryCatalogNames,
+                  CatalogManagement* management) {
     QtPlatform platform;
     TessellonApplication app(platform, provider, std::move(adminFactory),
-                             std::move(registryCatalogNames));
+                             std::move(registryCatalogNames), management);
     if (!runGuarded(platform, [&app] { app.createWindows(); }))
         return 1; // without its windows the program cannot go on
     if (!arguments.isEmpty())

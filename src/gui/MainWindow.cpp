@@ -5,6 +5,7 @@
 
 #include "gui/AdvancedDialog.h"
 #include "gui/CaptionWidgets.h"
+#include "gui/CatalogManagerWindow.h"
 #include "gui/ControlSync.h"
 #include "gui/HighlightedTextView.h"
 #include "gui/OperationGuard.h"
@@ -65,6 +66,7 @@ MainWindow::MainWindow(TessellonApplication& app, QtPlatform& platform,
     searchTypeDialog_->afterOperation = [this] { refreshFromModels(); };
     form_.showAdvancedDialog = [this] { return advancedDialog_->showModal(); };
     app.webPreview().show = [this] { presentWebPreview(); };
+    form_.showCatalogManager = [this] { showCatalogManager(); };
     // While an operation lets events run, the memo shows its progress and
     // the result list its emptied rows (it never paints rows of a stale count).
     platform_.beforeProcessingEvents = [this] {
@@ -93,6 +95,7 @@ MainWindow::~MainWindow() {
     platform_.beforeProcessingEvents = nullptr;
     form_.showAdvancedDialog = nullptr;
     app_.webPreview().show = nullptr;
+    form_.showCatalogManager = nullptr;
 }
 
 void MainWindow::run(const std::function<void()>& operation) {
@@ -112,6 +115,8 @@ void MainWindow::refreshFromModels() {
     showMemo(*Memo1, form_.Memo1);
     showPreview();
     showRadioGroup();
+    IndexingService1->setText(form_.IndexingService1.caption);
+    IndexingService1->setVisible(form_.IndexingService1.visible);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -370,11 +375,17 @@ void MainWindow::createMenus() {
     });
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("Tools"));
-    addCommand(tools, QStringLiteral("IndexingService1"), QStringLiteral("Do Indexing Service"),
-               {});
+    tools->setObjectName(QStringLiteral("Tools1"));
+    connect(tools, &QMenu::aboutToShow, this, [this] { run([this] { form_.Tools1Popup(); }); });
+    IndexingService1 =
+        addCommand(tools, QStringLiteral("IndexingService1"), form_.IndexingService1.caption,
+                   [this] { form_.IndexingService1Click(); });
     tools->addSeparator();
     addCommand(tools, QStringLiteral("IndexingServiceManagement1"),
-               QStringLiteral("Indexing Service Management ..."), {});
+               form_.IndexingServiceManagement1.caption,
+               app_.catalogManagement()
+                   ? std::function<void()>([this] { form_.IndexingServiceManagement1Click(); })
+                   : std::function<void()>());
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
     Preview2 = view->addAction(form_.preview.Preview2.caption);
@@ -483,6 +494,15 @@ void MainWindow::selectResultRow(int row) {
         if (form_.preview.Image4.visible)
             Image4->load(form_.preview.Image4.path);
     });
+}
+
+// One manager window, modeless, over the catalogs of this computer.
+void MainWindow::showCatalogManager() {
+    if (!catalogManager_)
+        catalogManager_ = new CatalogManagerWindow(*app_.catalogManagement(), platform_, this);
+    catalogManager_->show();
+    catalogManager_->raise();
+    catalogManager_->activateWindow();
 }
 
 void MainWindow::presentWebPreview() {

@@ -23,6 +23,7 @@ class QTreeWidget;
 namespace tessellon {
 
 class AdvancedDialog;
+class CatalogManagerWindow;
 class FileTypeApplications;
 class HighlightedTextView;
 class PictureView;
@@ -71,6 +72,7 @@ private:
     void selectResultRow(int row);
     void togglePreview();
     void presentWebPreview();
+    void showCatalogManager();
 
     TessellonApplication& app_;
     TKorvaneTessellonMain& form_;
@@ -97,6 +99,8 @@ private:
     // The web engine starts with the first page shown, not with the window.
     WebPreviewView* WebBrowser1 = nullptr;
     WebPreviewWindow* webPreview_ = nullptr;
+    CatalogManagerWindow* catalogManager_ = nullptr;
+    QAction* IndexingService1 = nullptr;
     QAction* Preview2 = nullptr;
     QPlainTextEdit* Memo1 = nullptr;
     QGroupBox* RadioGroup1 = nullptr;

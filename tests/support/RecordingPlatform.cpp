@@ -2,6 +2,8 @@
 
 #include "common/Error.h"
 
+#include <QFile>
+
 std::optional<QString> MemorySettingsStore::readString(const QString& group, const QString& name) {
     const auto it = values.constFind(group + u'/' + name);
     if (it == values.constEnd())
@@ -64,6 +66,8 @@ void RecordingPlatform::processPendingEvents() {
 
 void RecordingPlatform::sleep(int milliseconds) {
     calls << QStringLiteral("sleep %1").arg(milliseconds);
+    if (onSleep)
+        onSleep();
 }
 
 bool RecordingPlatform::shellOpen(const QString& target) {
@@ -71,8 +75,14 @@ bool RecordingPlatform::shellOpen(const QString& target) {
     return true;
 }
 
-bool RecordingPlatform::startDetached(const QString& program, const QStringList& arguments) {
+bool RecordingPlatform::startDetached(const QString& program, const QStringList& arguments,
+                                      const QString& errorFile) {
     calls << QStringLiteral("start: ") + program + u' ' + arguments.join(u' ');
+    if (!errorFile.isEmpty()) {
+        QFile file(errorFile);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(errorOutput);
+    }
     return true;
 }
 

@@ -26,7 +26,8 @@ public:
     void processPendingEvents() override;
     void sleep(int milliseconds) override;
     bool shellOpen(const QString& target) override;
-    bool startDetached(const QString& program, const QStringList& arguments) override;
+    bool startDetached(const QString& program, const QStringList& arguments,
+                       const QString& errorFile) override;
     std::optional<QString> chooseFolder(const QString& title) override;
     std::optional<QString> chooseOpenFile(const tessellon::FileDialogRequest& request) override;
     std::optional<QString> chooseSaveFile(const tessellon::FileDialogRequest& request) override;
@@ -39,8 +40,12 @@ public:
     QStringList calls;
     // Runs at each processPendingEvents, where the windows repaint.
     std::function<void()> onEvents;
+    // Runs at each sleep: what the world does while the program waits.
+    std::function<void()> onSleep;
     QStringList messages;
     bool busy = false;
+    // What a started program writes to its error file.
+    QByteArray errorOutput;
 
     // Answers, taken in order; an empty queue answers No / cancel.
     std::deque<bool> yesNoAnswers;

@@ -77,6 +77,10 @@ ManagedCatalog describe(LocalCatalogAdmin& catalog) {
 
 } // namespace
 
+bool LocalCatalogManagement::hasRegistry() {
+    return QFileInfo::exists(ServicePaths::registryFile());
+}
+
 QList<ManagedCatalog> LocalCatalogManagement::catalogs() {
     LocalAdminServer server;
     QList<ManagedCatalog> rows;

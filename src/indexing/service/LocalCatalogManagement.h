@@ -9,6 +9,7 @@ namespace tessellon {
 
 class LocalCatalogManagement : public CatalogManagement {
 public:
+    bool hasRegistry() override;
     QList<ManagedCatalog> catalogs() override;
     QStringList defaultExcludes() override;
     QString add(const CatalogDraft& draft) override;
