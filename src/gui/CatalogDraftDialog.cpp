@@ -33,6 +33,9 @@ CatalogDraftDialog::CatalogDraftDialog(const QString& title, const CatalogDraft&
     addFolder->setObjectName(QStringLiteral("AddFolder"));
     auto* removeFolder = new QPushButton(QStringLiteral("Remove Folder"), this);
     removeFolder->setObjectName(QStringLiteral("RemoveFolder"));
+    // Enter means OK wherever the focus is.
+    addFolder->setAutoDefault(false);
+    removeFolder->setAutoDefault(false);
     connect(addFolder, &QPushButton::clicked, this, &CatalogDraftDialog::addFolder);
     connect(removeFolder, &QPushButton::clicked, this, [this] { delete folders_->currentItem(); });
     auto* folderButtons = new QVBoxLayout;

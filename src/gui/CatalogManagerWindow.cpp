@@ -18,6 +18,7 @@ namespace tessellon {
 namespace {
 // The column where a scan under way shows its progress bar instead of "no".
 constexpr int ProgressColumn = 2;
+constexpr int FoldersColumn = 3;
 } // namespace
 
 CatalogManagerWindow::CatalogManagerWindow(CatalogManagement& management, Platform& platform,
@@ -42,7 +43,14 @@ CatalogManagerWindow::CatalogManagerWindow(CatalogManagement& management, Platfo
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setWordWrap(false);
+    QHeaderView* header = table_->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(FoldersColumn, QHeaderView::Stretch);
+    // Wide enough for "12345 of 67890" in the progress bar.
+    header->setSectionResizeMode(ProgressColumn, QHeaderView::Interactive);
+    header->resizeSection(ProgressColumn,
+                          fontMetrics().horizontalAdvance(QStringLiteral("000000 of 000000")) + 24);
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int row) {
         manager_.select(row);
         refreshFromModels();

@@ -3,11 +3,13 @@
 #include "common/TextFile.h"
 #include "files/ConfigText.h"
 #include "support/FakeAdmin.h"
+#include "support/FakeCatalogManagement.h"
 #include "support/FakeDataAccess.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingPlatform.h"
 #include "support/TempDir.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 using namespace tessellon;
@@ -159,6 +161,30 @@ TEST_F(Batch, UnknownArgumentsStillRunInExpertMode) {
     EXPECT_TRUE(app.advanced().expertMode());
     EXPECT_EQ(provider.executions.size(), 1);
     EXPECT_FALSE(app.terminateRequested());
+}
+
+} // namespace
+
+namespace {
+
+// The first start's catalog is told once, below the service state the first
+// showing finds, and comes before the catalog list is built.
+TEST(FirstStartNotice, ShownOnceAfterTheFirstShowing) {
+    RecordingPlatform platform;
+    FakeQueryProvider provider;
+    auto world = std::make_shared<FakeAdminWorld>();
+    FakeCatalogManagement management;
+    management.registryExists = false;
+    TessellonApplication app(platform, provider, fakeAdminFactory(world), {}, &management);
+    app.createWindows();
+    ASSERT_EQ(management.log.size(), 2);
+    app.main().FormFirstShow(false);
+    EXPECT_EQ(app.main().Memo1.lines(),
+              (QStringList{u"Indexing Service is running"_qs, u"Catalog System created over "_qs +
+                                                                  QDir::homePath() +
+                                                                  u"; indexing has started"_qs}));
+    app.main().FormFirstShow(false);
+    EXPECT_EQ(app.main().Memo1.text, u"Indexing Service is running"_qs);
 }
 
 } // namespace

@@ -67,4 +67,37 @@ TEST_F(Screenshots, PreviewPaneWithHighlightedTextAndPicture) {
     }
 }
 
+TEST_F(Screenshots, CatalogManagerDuringAScan) {
+    const QString folder = qEnvironmentVariable("TESSELLON_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "TESSELLON_SCREENSHOT_DIR is not set";
+    const struct {
+        const char16_t* name;
+        const char16_t* state;
+        const char16_t* documents;
+        std::int64_t done, total;
+    } catalogs[] = {{u"System", u"running", u"48210", 1830, 5200},
+                    {u"Projects", u"running", u"9120", 0, 0},
+                    {u"Archive", u"paused", u"120377", 0, 0}};
+    for (const auto& c : catalogs) {
+        ManagedCatalog row;
+        row.name = QString::fromUtf16(c.name);
+        row.state = QString::fromUtf16(c.state);
+        row.upToDate = c.total > 0 ? u"no"_qs : u"yes"_qs;
+        row.folders = {u"/home/ada/"_qs + row.name};
+        row.documents = QString::fromUtf16(c.documents);
+        row.toFilter = QString::number(c.total - c.done);
+        row.sizeMegabytes = QString::number(row.documents.toLongLong() / 900);
+        row.lastScan = QDateTime(QDate(2026, 12, 8), QTime(22, 14));
+        row.scanDone = c.done;
+        row.scanTotal = c.total;
+        management.rows << row;
+    }
+    start();
+    action(u"IndexingServiceManagement1"_qs).trigger();
+    auto& manager = findIn<QWidget>(window.get(), u"CatalogManager"_qs);
+    QApplication::processEvents();
+    EXPECT_TRUE(manager.grab().save(QDir(folder).filePath(u"manager.png"_qs)));
+}
+
 } // namespace
