@@ -50,6 +50,9 @@ void IndexWorker::retain(const QStringList& catalogNames) {
     std::lock_guard lock(mutex_);
     std::erase_if(jobs_, [&](const Job& j) { return !catalogNames.contains(j.catalog.name); });
     retained_ = catalogNames;
+    if (running_ && !catalogNames.contains(runningCatalog_))
+        cancel_ = true;
+    wake_.notify_one();
 }
 
 void IndexWorker::stop() {
@@ -72,17 +75,21 @@ void IndexWorker::run() {
         {
             std::unique_lock lock(mutex_);
             running_ = false;
-            wake_.wait(lock, [&] { return stopping_ || !jobs_.empty(); });
+            wake_.wait(lock, [&] { return stopping_ || !jobs_.empty() || retained_; });
             if (stopping_)
                 return;
-            job = std::move(jobs_.front());
-            jobs_.pop_front();
-            running_ = true;
+            cancel_ = false; // a cancel for a dropped catalog ended with its job
             if (retained_) {
                 std::erase_if(indexers_,
                               [&](const auto& entry) { return !retained_->contains(entry.first); });
                 retained_.reset();
             }
+            if (jobs_.empty())
+                continue;
+            job = std::move(jobs_.front());
+            jobs_.pop_front();
+            running_ = true;
+            runningCatalog_ = job.catalog.name;
         }
         execute(job);
     }

@@ -37,8 +37,9 @@ public:
 
     void updateAll(const CatalogEntry& catalog);
     void updateFolders(const CatalogEntry& catalog, const QSet<QByteArray>& folders);
-    // Drops waiting jobs of catalogs not in the list, and closes their
-    // stores before the next job.
+    // Drops waiting jobs of catalogs not in the list, ends the running job
+    // when its catalog is not in it, and closes their stores at once, so a
+    // removed catalog's store can be deleted.
     void retain(const QStringList& catalogNames);
     // Ends the running job at the next document and stops the thread.
     void stop();
@@ -60,6 +61,7 @@ private:
     std::optional<QStringList> retained_;
     bool stopping_ = false;
     bool running_ = false;
+    QString runningCatalog_;
     std::atomic<bool> cancel_{false};
     std::map<QString, std::unique_ptr<Indexer>> indexers_;
     std::thread thread_;

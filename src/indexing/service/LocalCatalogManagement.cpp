@@ -126,11 +126,13 @@ QString LocalCatalogManagement::remove(const QString& name) {
             throw noSuchCatalog(name);
         removed = catalogs.takeAt(i);
     });
-    // Only the store's own files go; the folder stays when it holds others.
-    const QString store = ServicePaths::storeFile(removed.location);
-    for (const char* suffix : {"", "-wal", "-shm", ".writer", "-damaged"})
-        QFile::remove(store + QLatin1String(suffix));
+    // The daemon lets go of the store once it sees the registry change; only
+    // the store's own files go, and the folder when nothing else is in it.
     QFile::remove(ServicePaths::rescanRequestFile(removed.location));
+    if (!IndexStore::remove(ServicePaths::storeFile(removed.location), 30000))
+        throw Error(QStringLiteral("Catalog '%1' is removed, but its index in %2 is still in "
+                                   "use by the indexing service and was left there")
+                        .arg(removed.name, removed.location));
     QDir().rmdir(removed.location);
     return removed.location;
 }

@@ -8,8 +8,10 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -44,6 +46,30 @@ QHash<QByteArray, IndexStore::Known> readKnown(SqliteStatement& query) {
     "SELECT path, id, size, mtime_ns, ctime_ns, filter_state, attrib FROM documents"
 
 } // namespace
+
+bool IndexStore::remove(const QString& file, int waitMs) {
+    const QString lockFile = file + QStringLiteral(".writer");
+    const int lock = ::open(QFile::encodeName(lockFile).constData(), O_RDWR | O_CLOEXEC);
+    if (lock >= 0) {
+        QElapsedTimer clock;
+        clock.start();
+        while (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+            if (clock.elapsed() >= waitMs) {
+                ::close(lock);
+                return false;
+            }
+            QThread::msleep(20);
+        }
+    }
+    // Held until the files are gone, so no writer opens the store meanwhile.
+    for (const char* suffix : SidecarSuffixes)
+        QFile::remove(file + QLatin1String(suffix));
+    StoreDamage::clear(file);
+    QFile::remove(lockFile);
+    if (lock >= 0)
+        ::close(lock);
+    return true;
+}
 
 IndexStore::IndexStore(const QString& file, OpenCheck check) : file_(file) {
     QDir().mkpath(QFileInfo(file).absolutePath());

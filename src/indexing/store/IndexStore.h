@@ -56,6 +56,10 @@ public:
     explicit IndexStore(const QString& file, OpenCheck check = OpenCheck::FullAfterUncleanStop);
     ~IndexStore();
 
+    // Deletes the store with its side files once no writer holds it,
+    // waiting up to `waitMs`; false, deleting nothing, when a writer kept it.
+    static bool remove(const QString& file, int waitMs);
+
     const QString& notice() const { return notice_; }
 
     void begin();
