@@ -9,6 +9,7 @@
 #include "common/ControlModels.h"
 #include "common/DataQuery.h"
 #include "common/Platform.h"
+#include "help/TTMyAbout.h"
 #include "search/PreviewPane.h"
 #include "search/ResultListModel.h"
 
@@ -168,6 +169,15 @@ public:
     MenuItemModel IndexingService1; // caption "Do Indexing Service" until first set
     MenuItemModel IndexingServiceManagement1;
     std::function<void()> showCatalogManager;
+
+    // --- Help menu -----------------------------------------------------------
+    // The manual's first page in the default browser.
+    void Help1Click();
+    void HomePage1Click();
+    // The About window with the program's record (the window adds the
+    // application's icon).
+    void About1Click();
+    ShowAbout showAbout;
 
     // --- Host box ----------------------------------------------------------
     void hostcbChange();

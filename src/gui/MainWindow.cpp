@@ -3,6 +3,7 @@
 #include "gui/WebPreviewView.h"
 #include "gui/WebPreviewWindow.h"
 
+#include "gui/AboutWindow.h"
 #include "gui/AdvancedDialog.h"
 #include "gui/CaptionWidgets.h"
 #include "gui/CatalogManagerWindow.h"
@@ -67,6 +68,10 @@ MainWindow::MainWindow(TessellonApplication& app, QtPlatform& platform,
     form_.showAdvancedDialog = [this] { return advancedDialog_->showModal(); };
     app.webPreview().show = [this] { presentWebPreview(); };
     form_.showCatalogManager = [this] { showCatalogManager(); };
+    form_.showAbout = [this](const TAboutInfo& info) {
+        AboutWindow about(platform_, info, this);
+        return about.exec() == QDialog::Accepted && about.about().modalResult == ModalResult::Ok;
+    };
     // While an operation lets events run, the memo shows its progress and
     // the result list its emptied rows (it never paints rows of a stale count).
     platform_.beforeProcessingEvents = [this] {
@@ -96,6 +101,7 @@ MainWindow::~MainWindow() {
     form_.showAdvancedDialog = nullptr;
     app_.webPreview().show = nullptr;
     form_.showCatalogManager = nullptr;
+    form_.showAbout = nullptr;
 }
 
 void MainWindow::run(const std::function<void()>& operation) {
@@ -348,7 +354,7 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& name, const QString&
     if (operation)
         connect(action, &QAction::triggered, this, [this, operation] { run(operation); });
     else
-        action->setEnabled(false); // its command comes with a later part of the program
+        action->setEnabled(false); // nothing here can run it
     return action;
 }
 
@@ -395,11 +401,14 @@ void MainWindow::createMenus() {
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     QAction* helpFile =
-        addCommand(help, QStringLiteral("Help1"), QStringLiteral("Tessellon Local   Help"), {});
+        addCommand(help, QStringLiteral("Help1"), QStringLiteral("Tessellon Local   Help"),
+                   [this] { form_.Help1Click(); });
     helpFile->setShortcut(QKeySequence(Qt::Key_F1));
-    addCommand(help, QStringLiteral("HomePage1"), QStringLiteral("Home Page"), {});
+    addCommand(help, QStringLiteral("HomePage1"), QStringLiteral("Home Page"),
+               [this] { form_.HomePage1Click(); });
     help->addSeparator();
-    addCommand(help, QStringLiteral("About1"), QStringLiteral("&About ..."), {});
+    addCommand(help, QStringLiteral("About1"), QStringLiteral("&About ..."),
+               [this] { form_.About1Click(); });
 }
 
 void MainWindow::showCatalogPopupMenu(const QPoint& position) {

@@ -3,6 +3,7 @@
 // shows them. File > Save Results and batch mode write it.
 #include "app/TKorvaneTessellonMain.h"
 #include "common/TextFile.h"
+#include "help/ProductAddresses.h"
 #include "query/TKorvaneTessellonAdvancedSQL.h"
 
 namespace tessellon {
@@ -10,7 +11,6 @@ namespace tessellon {
 namespace {
 const QString ReportRule = QString(56, u'-');
 const QString MakerNotice = QStringLiteral("Tessellon Local - desktop search for Linux by Korvane");
-const QString MakerHomePage = QStringLiteral("https://www.korvane.example/tessellon");
 } // namespace
 
 void TKorvaneTessellonMain::preparesaveresults(QStringList& astringlist) {

@@ -3,6 +3,7 @@
 // QT_QPA_PLATFORM=xcb), and writes main.png, advanced.png and the preview
 // pane with a highlighted text and with a picture there.
 #include "GuiFixture.h"
+#include "gui/AboutWindow.h"
 
 #include <QDir>
 #include <QImage>
@@ -98,6 +99,29 @@ TEST_F(Screenshots, CatalogManagerDuringAScan) {
     auto& manager = findIn<QWidget>(window.get(), u"CatalogManager"_qs);
     QApplication::processEvents();
     EXPECT_TRUE(manager.grab().save(QDir(folder).filePath(u"manager.png"_qs)));
+}
+
+// The About window as a compositing desktop shows it over the main window
+// (Xvfb has no compositor), once with the notice and once with the credits.
+TEST_F(Screenshots, AboutWindowOverTheMainWindowAndTheCreditsRoll) {
+    const QString folder = qEnvironmentVariable("TESSELLON_SCREENSHOT_DIR");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "TESSELLON_SCREENSHOT_DIR is not set";
+    start();
+    whenModal<AboutWindow>([&](AboutWindow& about) {
+        const auto save = [&](const char* file) {
+            QImage shot = window->grab().toImage();
+            QPainter(&shot).drawImage((shot.width() - about.width()) / 2,
+                                      (shot.height() - about.height()) / 2, about.grab().toImage());
+            EXPECT_TRUE(shot.save(QDir(folder).filePath(QString::fromLatin1(file))));
+        };
+        save("about.png");
+        QTest::keyClick(about.windowHandle(), Qt::Key_F3);
+        QTest::qWait(2000);
+        save("about-credits.png");
+        QTest::keyClick(about.windowHandle(), Qt::Key_Escape);
+    });
+    action(u"About1"_qs).trigger();
 }
 
 } // namespace
