@@ -107,7 +107,10 @@ void CatalogRegistry::modify(const std::function<void(QList<CatalogEntry>&)>& ch
 }
 
 void CatalogRegistry::checkName(const QString& name) {
-    bool valid = !name.isEmpty() && name.size() <= MaxNameLength;
+    // A statement names the catalog, so it must read as a name there: a
+    // letter or '_' first.
+    bool valid =
+        !name.isEmpty() && name.size() <= MaxNameLength && (name[0].isLetter() || name[0] == u'_');
     for (QChar c : name) {
         const char16_t u = c.unicode();
         const bool allowed = (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') ||
@@ -116,7 +119,7 @@ void CatalogRegistry::checkName(const QString& name) {
     }
     if (!valid)
         throw Error(QStringLiteral("'%1' is not a valid catalog name: use 1 to %2 letters, "
-                                   "digits, '_' and '-'")
+                                   "digits, '_' and '-', beginning with a letter or '_'")
                         .arg(name)
                         .arg(MaxNameLength));
 }

@@ -69,6 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"Empty", "", false}, NameCase{"Blank", "my docs", false},
                       NameCase{"Slash", "a/b", false}, NameCase{"Dots", "..", false},
                       NameCase{"Bracket", "a]b", false}, NameCase{"Umlaut", "Bücher", false},
+                      NameCase{"DigitFirst", "2024", false}, NameCase{"HyphenFirst", "-old", false},
+                      NameCase{"UnderscoreFirst", "_old", true},
                       NameCase{"TooLong", QString(100, 'x'), false},
                       NameCase{"Longest", QString(99, 'x'), true}));
 
