@@ -22,7 +22,7 @@ endfunction()
 # One GoogleTest executable per test folder; widget tests (GUI) get a
 # QApplication and run offscreen.
 function(tessellon_add_test name)
-    cmake_parse_arguments(T "GUI;SERIAL;XVFB" "" "LIBS" ${ARGN})
+    cmake_parse_arguments(T "GUI;SERIAL;XVFB;DBUS" "" "LIBS" ${ARGN})
     tessellon_sources(test_sources ${CMAKE_CURRENT_SOURCE_DIR})
     add_executable(${name} ${test_sources})
     if(T_GUI)
@@ -42,7 +42,10 @@ function(tessellon_add_test name)
     # daemon runs at idle priority).
     # XVFB: widget tests that need a real X display (the web engine); the
     # whole program is one test on a display of its own, beside nothing else.
-    if(T_XVFB)
+    # DBUS: tests on a session bus of their own (dbus-run-session).
+    if(T_DBUS)
+        add_test(NAME ${name} COMMAND dbus-run-session -- $<TARGET_FILE:${name}>)
+    elseif(T_XVFB)
         add_test(NAME ${name} COMMAND xvfb-run -a -s "-screen 0 1600x1200x24"
                  $<TARGET_FILE:${name}>)
         set_tests_properties(${name} PROPERTIES ENVIRONMENT QT_QPA_PLATFORM=xcb RUN_SERIAL TRUE)

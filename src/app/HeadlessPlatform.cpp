@@ -11,7 +11,7 @@ void HeadlessPlatform::showMessage(const QString& text) {
     std::fflush(stderr);
 }
 
-bool HeadlessPlatform::askYesNo(const QString& caption, const QString& text) {
+bool HeadlessPlatform::askYesNo(const QString& caption, const QString& text, Answer) {
     showMessage(caption + QStringLiteral(": ") + text + QStringLiteral(" (answered No)"));
     return false;
 }

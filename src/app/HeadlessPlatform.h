@@ -10,7 +10,7 @@ namespace tessellon {
 class HeadlessPlatform : public SystemPlatform {
 public:
     void showMessage(const QString& text) override;
-    bool askYesNo(const QString& caption, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text, Answer defaultAnswer) override;
     void setBusyCursor() override {}
     void setNormalCursor() override {}
     void processPendingEvents() override;

@@ -33,6 +33,14 @@ void TKorvaneTessellonMain::FormFirstShow(bool startedWithArguments) {
     }
 }
 
+bool TKorvaneTessellonMain::FormCloseQuery(bool automationHeld) {
+    return !automationHeld ||
+           platform_.askYesNo(QStringLiteral("COM Server Warning"),
+                              QStringLiteral("Other programs still use Tessellon through its "
+                                             "automation interface. Close it anyway?"),
+                              Answer::No);
+}
+
 void TKorvaneTessellonMain::FormClose() {
     try {
         platform_.settings().writeString(SettingsGroup, ConfigValue,

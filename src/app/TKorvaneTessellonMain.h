@@ -67,8 +67,10 @@ public:
     QString catalogstr;
     QString sqlstatement;
     QStringList columnfields;
-    int resultslimit = 2000;
+    int resultslimit = 400; // until the first search reads the limit box
     int doccount = 0;
+    // While a search runs (automation calls wait for its end).
+    bool searching = false;
     // Whether the last run executed no statement or its execution failed.
     bool lastRunFailed = false;
     QString sortcolumn = QStringLiteral("Filename");
@@ -144,6 +146,9 @@ public:
     // Said once in the status memo at the first showing (the first start's
     // catalog).
     QString startNotice;
+    // Whether the window may close: while automation clients hold the
+    // program the user is asked, No being the default.
+    bool FormCloseQuery(bool automationHeld);
     // Closing the window saves the search; an error is reported.
     void FormClose();
 

@@ -156,7 +156,7 @@ void CatalogManager::removeSelected() {
         QStringLiteral("Remove the catalog %1?\r\n\r\nIts index in %2 is deleted. The files it "
                        "indexed (%3) stay as they are.")
             .arg(name, c->location, c->folders.join(QStringLiteral("; ")));
-    if (!platform_.askYesNo(QStringLiteral("Remove Catalog"), question))
+    if (!platform_.askYesNo(QStringLiteral("Remove Catalog"), question, Answer::No))
         return;
     if (attempt(QStringLiteral("remove the catalog %1").arg(name),
                 [&] { management_.remove(name); }))

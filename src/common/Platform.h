@@ -30,6 +30,9 @@ public:
     virtual void writeString(const QString& group, const QString& name, const QString& value) = 0;
 };
 
+// The two buttons of a question.
+enum class Answer { Yes, No };
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -37,7 +40,9 @@ public:
     // A message box with one OK button (the general error report uses it too).
     virtual void showMessage(const QString& text) = 0;
     // A Yes/No question box; true for Yes.
-    virtual bool askYesNo(const QString& caption, const QString& text) = 0;
+    // `defaultAnswer` is what Enter chooses.
+    virtual bool askYesNo(const QString& caption, const QString& text,
+                          Answer defaultAnswer = Answer::Yes) = 0;
 
     virtual void setBusyCursor() = 0;
     virtual void setNormalCursor() = 0;

@@ -1,5 +1,6 @@
 #include "gui/AboutWindow.h"
 
+#include "common/ProgramVersion.h"
 #include "gui/OperationGuard.h"
 #include "gui/ProductPicture.h"
 #include "gui/QPainterCanvas.h"
@@ -53,16 +54,11 @@ QPixmap closePicture(const QSize& size) {
     return pixmap;
 }
 
-QString versionOfThisProgram() {
-    return QStringLiteral(TESSELLON_VERSION);
-}
-
 } // namespace
 
 AboutWindow::AboutWindow(Platform& platform, const TAboutInfo& info, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Dialog),
-      platform_(platform),
-      about_(QPainterPictureFactory::instance(), platform, versionOfThisProgram()) {
+      platform_(platform), about_(QPainterPictureFactory::instance(), platform, programVersion()) {
     setObjectName(QStringLiteral("TTMyAbout"));
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(TTMyAbout::Width, TTMyAbout::Height);

@@ -1,12 +1,15 @@
 #include "gui/GuiProgram.h"
 
 #include "app/TessellonApplication.h"
+#include "automation/AutomationServer.h"
+#include "automation/BusRegistration.h"
 #include "gui/GioFileTypeApplications.h"
 #include "gui/MainWindow.h"
 #include "gui/OperationGuard.h"
 #include "gui/QtPlatform.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace tessellon {
 
@@ -26,6 +29,15 @@ int runGuiProgram(const QStringList& arguments, QueryProvider& provider,
 
     GioFileTypeApplications fileTypes;
     MainWindow window(app, platform, fileTypes);
+    AutomationServer automation(app.main(), provider);
+    QString failure;
+    if (!automation.publish(failure))
+        std::fprintf(stderr, "tessellon: no automation: %s\n", failure.toLocal8Bit().constData());
+    window.setAutomationHeld([&automation] { return automation.held(); });
+    // Started for a client, the program ends when its last client leaves.
+    if (startedByBus(arguments))
+        QObject::connect(&automation.busObject(), &AutomationBusObject::lastClientLeft, &window,
+                         &QWidget::close);
     window.show();
     QApplication::exec();
     return failed;

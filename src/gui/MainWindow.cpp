@@ -153,6 +153,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!form_.FormCloseQuery(automationHeld_ && automationHeld_())) {
+        event->ignore();
+        return;
+    }
     if (!exitWithoutSaving_)
         run([this] { form_.FormClose(); });
     event->accept();

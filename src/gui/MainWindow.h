@@ -47,6 +47,8 @@ public:
     void refreshFromModels();
 
     AdvancedDialog& advancedDialog() { return *advancedDialog_; }
+    // Tells whether automation clients hold the program: closing then asks.
+    void setAutomationHeld(std::function<bool()> held) { automationHeld_ = std::move(held); }
     SearchTypeDialog& searchTypeDialog() { return *searchTypeDialog_; }
 
 protected:
@@ -83,6 +85,7 @@ private:
     std::unique_ptr<ResultActions> actions_;
     bool firstShown_ = false;
     bool exitWithoutSaving_ = false;
+    std::function<bool()> automationHeld_;
 
     QTreeWidget* CatalogListView = nullptr;
     QComboBox* ComboBox100 = nullptr;

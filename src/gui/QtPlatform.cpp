@@ -31,9 +31,12 @@ void QtPlatform::showMessage(const QString& text) {
     QMessageBox::information(QApplication::activeWindow(), ApplicationTitle, displayText(text));
 }
 
-bool QtPlatform::askYesNo(const QString& caption, const QString& text) {
+bool QtPlatform::askYesNo(const QString& caption, const QString& text, Answer defaultAnswer) {
     return QMessageBox::question(QApplication::activeWindow(), caption, displayText(text),
-                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 defaultAnswer == Answer::Yes
+                                     ? QMessageBox::Yes
+                                     : QMessageBox::No) == QMessageBox::Yes;
 }
 
 // The busy cursor is one state, not a stack: setting it twice and

@@ -19,7 +19,7 @@ public:
     ~QtPlatform() override;
 
     void showMessage(const QString& text) override;
-    bool askYesNo(const QString& caption, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text, Answer defaultAnswer) override;
     void setBusyCursor() override;
     void setNormalCursor() override;
     void processPendingEvents() override;

@@ -1,5 +1,6 @@
 #include "help/TTMyAbout.h"
 
+#include "common/ProgramVersion.h"
 #include "help/CreditTitles.h"
 #include "help/ProductAddresses.h"
 #include "html/ColorNames.h"
@@ -51,12 +52,11 @@ AboutLabel label(const Rect& bounds, const QString& caption = {}) {
     return l;
 }
 
-// "0.1.0" as major.minor.release.build, a missing part counted as 0.
+// "0.1.0" as major.minor.release.build.
 QString fourPartVersion(const QString& version) {
-    QStringList parts = version.split(u'.');
     QStringList numbers;
-    for (int i = 0; i < 4; ++i)
-        numbers << QString::number(i < parts.size() ? parts[i].toUInt() : 0u);
+    for (const unsigned part : versionParts(version))
+        numbers << QString::number(part);
     return numbers.join(u'.');
 }
 

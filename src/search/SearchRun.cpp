@@ -39,6 +39,11 @@ std::optional<int> strictInt(const QString& text) {
 void TKorvaneTessellonMain::SearchbtnClick() {
     platform_.setBusyCursor();
     NormalCursorAtEnd normalCursor(platform_);
+    struct SearchingUntilReturn {
+        bool& flag;
+        explicit SearchingUntilReturn(bool& f) : flag(f) { flag = true; }
+        ~SearchingUntilReturn() { flag = false; }
+    } searchingNow(searching);
     lastRunFailed = true; // until a statement has been executed
 
     hostStep();

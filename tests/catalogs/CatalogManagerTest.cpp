@@ -71,7 +71,7 @@ TEST_F(CatalogManagerTest, RemovingAsksNamingTheIndexAndTheFilesThatStay) {
     EXPECT_EQ(platform.calls[0],
               u"question: Remove Catalog|Remove the catalog Mail?\r\n\r\nIts index in "
               u"/data/catalogs/Mail is deleted. The files it indexed (/home/u/Mail) stay as "
-              u"they are."_qs);
+              u"they are. [No]"_qs);
 
     platform.yesNoAnswers = {true};
     manager.removeSelected();

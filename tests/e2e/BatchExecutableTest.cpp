@@ -124,10 +124,10 @@ TEST_P(BatchExecutableNoDisplay, SaysSoAndFails) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Arguments, BatchExecutableNoDisplay,
-                         ::testing::Values(QStringList{}, QStringList{u"-REGSERVERPERUSER"_qs}),
+                         ::testing::Values(QStringList{}, QStringList{u"/Nfifty"_qs}),
                          [](const auto& info) {
                              return std::string(info.param.isEmpty() ? "no_arguments"
-                                                                     : "registration_switch");
+                                                                     : "batch_without_quit");
                          });
 
 TEST_F(BatchExecutable, HelpAndVersion) {

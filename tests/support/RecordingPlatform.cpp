@@ -43,8 +43,10 @@ void RecordingPlatform::showMessage(const QString& text) {
     messages << text;
 }
 
-bool RecordingPlatform::askYesNo(const QString& caption, const QString& text) {
-    calls << QStringLiteral("question: ") + caption + u'|' + text;
+bool RecordingPlatform::askYesNo(const QString& caption, const QString& text,
+                                 tessellon::Answer defaultAnswer) {
+    calls << QStringLiteral("question: ") + caption + u'|' + text +
+                 (defaultAnswer == tessellon::Answer::No ? QStringLiteral(" [No]") : QString());
     return takeFront(yesNoAnswers);
 }
 

@@ -20,7 +20,8 @@ public:
 class RecordingPlatform : public tessellon::Platform {
 public:
     void showMessage(const QString& text) override;
-    bool askYesNo(const QString& caption, const QString& text) override;
+    bool askYesNo(const QString& caption, const QString& text,
+                  tessellon::Answer defaultAnswer) override;
     void setBusyCursor() override;
     void setNormalCursor() override;
     void processPendingEvents() override;
