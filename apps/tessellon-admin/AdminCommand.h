@@ -30,5 +30,7 @@ int resumeCatalog(const QStringList& args, QTextStream& out, QTextStream& err);
 int listCatalogs(const QStringList& args, QTextStream& out, QTextStream& err);
 int rescanCatalog(const QStringList& args, QTextStream& out, QTextStream& err);
 int service(const QStringList& args, QTextStream& out, QTextStream& err);
+int remote(const QStringList& args, QTextStream& out, QTextStream& err);
+int hosts(const QStringList& args, QTextStream& out, QTextStream& err);
 
 } // namespace tessellon::admin

@@ -1,5 +1,6 @@
 // tessellon-admin: adds, removes, lists, starts, stops and rescans the
-// catalogs of the indexing service, and starts and stops its daemon.
+// catalogs of the indexing service, starts and stops its daemon, sets whether
+// it answers other computers, and lists the hosts this computer may ask.
 #include "AdminCommand.h"
 
 #include "indexing/registry/RegistryCatalogResolver.h"
@@ -19,6 +20,9 @@ const char* const Usage = R"(usage: tessellon-admin COMMAND [ARGUMENTS]
   start NAME | stop NAME | pause NAME | resume NAME
   rescan NAME
   service start|stop|status
+  remote enable --listen ADDRESS:PORT [--tls-cert FILE --tls-key FILE] [--insecure]
+  remote disable | remote status | remote token --renew
+  hosts add NAME URL --token-file FILE [--ca-file FILE] | hosts list | hosts remove NAME
   query [--max N] STATEMENT
 )";
 
@@ -35,6 +39,7 @@ QHash<QString, admin::Command> commands() {
         {"stop", admin::stopCatalog},     {"pause", admin::pauseCatalog},
         {"resume", admin::resumeCatalog}, {"rescan", admin::rescanCatalog},
         {"service", admin::service},      {"query", queryCatalogs},
+        {"remote", admin::remote},        {"hosts", admin::hosts},
     };
     return table;
 }
