@@ -2,8 +2,11 @@
 // service's lock for its whole life (that is what "running" means to the
 // administration), works at idle CPU and I/O priority, and ends cleanly on
 // SIGTERM or SIGINT: the transaction in progress commits whole.
+#include "common/Error.h"
 #include "indexing/registry/CatalogRegistry.h"
 #include "indexing/registry/ServicePaths.h"
+#include "indexing/remote/AccessToken.h"
+#include "indexing/remote/RemoteServer.h"
 #include "indexing/service/DaemonLock.h"
 #include "indexing/service/IndexDaemon.h"
 
@@ -11,7 +14,9 @@
 #include <QSocketNotifier>
 #include <QThread>
 #include <csignal>
+#include <cstdio>
 #include <fcntl.h>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <unistd.h>
@@ -48,6 +53,27 @@ bool acquireWithRetry(DaemonLock& lock) {
     return false;
 }
 
+// Answers other computers when the settings say so. A failure is logged and
+// leaves the indexing running.
+std::unique_ptr<RemoteServer> startRemoteAccess(QTextStream& log) {
+    try {
+        const RemoteSettings settings = RemoteSettings::load();
+        if (!settings.enabled)
+            return nullptr;
+        auto remote = std::make_unique<RemoteServer>(
+            settings, readSecretFile(RemoteSettings::tokenFile()), [](const QString& line) {
+                std::fprintf(stderr, "tessellon-indexd: %s\n", line.toLocal8Bit().constData());
+            });
+        remote->start();
+        log << "tessellon-indexd: answering other computers on " << settings.listen()
+            << (settings.tls() ? " with TLS" : " without TLS") << Qt::endl;
+        return remote;
+    } catch (const std::exception& e) {
+        log << "tessellon-indexd: no remote access: " << errorMessage(e) << Qt::endl;
+        return nullptr;
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -73,5 +99,10 @@ int main(int argc, char** argv) {
         app.quit();
     });
     daemon.start();
+    const std::unique_ptr<RemoteServer> remote = startRemoteAccess(log);
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&remote] {
+        if (remote)
+            remote->stop();
+    });
     return app.exec();
 }
