@@ -53,11 +53,9 @@ int Automation::Search(const QString& FileName) {
             lines << line;
         }
     } catch (const std::exception& e) {
-        // The lines gathered so far stay; a statement that never opened
-        // has no count to report.
+        // The lines gathered so far stay; the file is not a whole answer.
         lines << errorMessage(e);
-        if (!query.isOpen())
-            result = -1;
+        result = -1;
     }
     try {
         TextFile::writeLines(FileName, lines);

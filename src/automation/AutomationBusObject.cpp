@@ -59,6 +59,9 @@ bool AutomationBusObject::publish(QString& failure) {
         return false;
     }
     published_ = true;
+    // A program started for a call it never sees (an introspection, say)
+    // ends too.
+    leaveGrace_.start();
     return true;
 }
 
@@ -89,7 +92,8 @@ bool AutomationBusObject::handleMessage(const QDBusMessage& message, const QDBus
     if (!ours && !properties)
         return false; // the bus answers: no such method
     hold(message.service());
-    if (busy && busy()) {
+    // Behind a waiting call, or while a search runs: answered in order later.
+    if ((busy && busy()) || !waiting_.isEmpty()) {
         message.setDelayedReply(true);
         waiting_ << message;
         retry_.start();

@@ -54,8 +54,14 @@ QString activationFile(bool perUser, const QString& programFolder) {
 }
 
 QString activationFileContent(const QString& programPath) {
-    // The bus splits Exec= at blanks: a path with blanks is quoted.
-    const QString program = programPath.contains(u' ') ? u'"' + programPath + u'"' : programPath;
+    // The bus reads Exec= as a shell would: a path with blanks, quotes or
+    // backslashes goes in double quotes, with its '"' and '\' escaped.
+    static const QString special = QStringLiteral(" \t\"'\\$`");
+    const bool plain = std::none_of(programPath.cbegin(), programPath.cend(),
+                                    [](QChar c) { return special.contains(c); });
+    QString quoted = programPath;
+    quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+    const QString program = plain ? programPath : u'"' + quoted + u'"';
     return QStringLiteral("[D-BUS Service]\nName=%1\nExec=%2 -AUTOMATION\n")
         .arg(AutomationBusName, program);
 }

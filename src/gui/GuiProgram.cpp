@@ -37,7 +37,7 @@ int runGuiProgram(const QStringList& arguments, QueryProvider& provider,
     // Started for a client, the program ends when its last client leaves.
     if (startedByBus(arguments))
         QObject::connect(&automation.busObject(), &AutomationBusObject::lastClientLeft, &window,
-                         &QWidget::close);
+                         &MainWindow::closeWithoutSaving);
     window.show();
     QApplication::exec();
     return failed;

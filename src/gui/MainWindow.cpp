@@ -152,6 +152,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void MainWindow::closeWithoutSaving() {
+    exitWithoutSaving_ = true;
+    automationHeld_ = nullptr;
+    close();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!form_.FormCloseQuery(automationHeld_ && automationHeld_())) {
         event->ignore();

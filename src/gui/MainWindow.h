@@ -49,6 +49,9 @@ public:
     AdvancedDialog& advancedDialog() { return *advancedDialog_; }
     // Tells whether automation clients hold the program: closing then asks.
     void setAutomationHeld(std::function<bool()> held) { automationHeld_ = std::move(held); }
+    // Ends the window without asking and without saving the search (the
+    // program was started for automation clients, and they have left).
+    void closeWithoutSaving();
     SearchTypeDialog& searchTypeDialog() { return *searchTypeDialog_; }
 
 protected:

@@ -135,9 +135,17 @@ TEST(BusRegistration, ActivationFileForTheUserOrTheInstallation) {
     EXPECT_EQ(activationFile(false, u"/opt/t/bin"_qs),
               u"/opt/t/share/dbus-1/services/example.korvane.Tessellon.service"_qs);
     qunsetenv("XDG_DATA_HOME");
-    EXPECT_EQ(activationFileContent(u"/opt/my apps/tessellon"_qs),
-              u"[D-BUS Service]\nName=example.korvane.Tessellon\nExec=\"/opt/my apps/tessellon\" "
-              u"-AUTOMATION\n"_qs);
+    const struct {
+        const char16_t* path;
+        const char16_t* exec;
+    } paths[] = {{u"/opt/t/tessellon", u"/opt/t/tessellon"},
+                 {u"/opt/my apps/tessellon", u"\"/opt/my apps/tessellon\""},
+                 {u"/opt/it's/tessellon", u"\"/opt/it's/tessellon\""},
+                 {u"/opt/a\"b\\c/tessellon", u"\"/opt/a\\\"b\\\\c/tessellon\""}};
+    for (const auto& p : paths)
+        EXPECT_EQ(activationFileContent(QString::fromUtf16(p.path)),
+                  u"[D-BUS Service]\nName=example.korvane.Tessellon\nExec="_qs +
+                      QString::fromUtf16(p.exec) + u" -AUTOMATION\n"_qs);
 }
 
 } // namespace

@@ -34,6 +34,10 @@ void IndexWorker::updateFolders(const CatalogEntry& catalog, const QSet<QByteArr
 
 void IndexWorker::enqueue(Job job) {
     std::lock_guard lock(mutex_);
+    // A catalog dropped meanwhile (say while a job waited for its store)
+    // gets no job: it would make its store again.
+    if (kept_ && !kept_->contains(job.catalog.name))
+        return;
     for (Job& waiting : jobs_) {
         if (waiting.catalog.name != job.catalog.name)
             continue;
@@ -50,7 +54,14 @@ void IndexWorker::retain(const QStringList& catalogNames) {
     std::lock_guard lock(mutex_);
     std::erase_if(jobs_, [&](const Job& j) { return !catalogNames.contains(j.catalog.name); });
     retained_ = catalogNames;
-    if (running_ && !catalogNames.contains(runningCatalog_))
+    kept_ = catalogNames;
+    // A dropped catalog's store closes only between jobs: the running job
+    // ends now, whichever catalog it is for (the daemon queues the kept
+    // catalogs again).
+    const bool dropsAnOpenStore =
+        std::any_of(open_.cbegin(), open_.cend(),
+                    [&](const QString& name) { return !catalogNames.contains(name); });
+    if (running_ && (dropsAnOpenStore || !catalogNames.contains(runningCatalog_)))
         cancel_ = true;
     wake_.notify_one();
 }
@@ -84,6 +95,9 @@ void IndexWorker::run() {
                               [&](const auto& entry) { return !retained_->contains(entry.first); });
                 retained_.reset();
             }
+            open_.clear();
+            for (const auto& entry : indexers_)
+                open_.insert(entry.first);
             if (jobs_.empty())
                 continue;
             job = std::move(jobs_.front());

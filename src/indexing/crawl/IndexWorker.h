@@ -59,6 +59,10 @@ private:
     std::condition_variable wake_;
     std::deque<Job> jobs_;
     std::optional<QStringList> retained_;
+    // The catalogs kept since the last retain (all until the first), and
+    // those whose store the worker holds open.
+    std::optional<QStringList> kept_;
+    QSet<QString> open_;
     bool stopping_ = false;
     bool running_ = false;
     QString runningCatalog_;

@@ -2,8 +2,11 @@
 
 #include "common/AdminIndexServer.h"
 #include "common/Error.h"
+#include "indexing/registry/RegistryCatalogResolver.h"
 #include "indexing/remote/AccessToken.h"
+#include "indexing/remote/VariantJson.h"
 #include "indexing/service/LocalAdminServer.h"
+#include "indexing/statement/IndexQueryProvider.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -47,6 +50,61 @@ QJsonObject describe(CatalogAdmin& c) {
          figure([&] { return qint64(c.DocumentsToFilter()); })},
         {QStringLiteral("queryCount"), figure([&] { return qint64(c.QueryCount()); })},
     };
+}
+
+// One line of newline-delimited JSON.
+std::string jsonLine(const QJsonDocument& document) {
+    return document.toJson(QJsonDocument::Compact).toStdString() + '\n';
+}
+
+// Runs a statement over this computer's catalogs; its answer streams as
+// lines: the columns with the record count, one array per row, and a last
+// line that says the answer is whole.
+void answerQuery(const httplib::Request& request, httplib::Response& response) {
+    QJsonParseError parsed;
+    const QJsonObject body =
+        QJsonDocument::fromJson(QByteArray::fromStdString(request.body), &parsed).object();
+    const QString statement = body.value(QStringLiteral("statement")).toString();
+    if (parsed.error != QJsonParseError::NoError || statement.isEmpty()) {
+        answerError(response, 400, QStringLiteral("A query needs a statement"));
+        return;
+    }
+    std::shared_ptr<const RecordSet> records;
+    try {
+        RegistryCatalogResolver catalogs;
+        IndexQueryProvider provider(catalogs);
+        records = provider.execute(QString(), statement,
+                                   body.value(QStringLiteral("maxRecords")).toInt());
+    } catch (const std::exception& e) {
+        answerError(response, 422, errorMessage(e));
+        return;
+    }
+    const QStringList names = records->fieldNames();
+    auto next = std::make_shared<int>(0); // the header, then rows from 1
+    response.set_chunked_content_provider(
+        "application/x-ndjson", [records, names, next](size_t, httplib::DataSink& sink) {
+            constexpr int RowsPerChunk = 200;
+            std::string chunk;
+            if (*next == 0) {
+                chunk = jsonLine(QJsonDocument(
+                    QJsonObject{{QStringLiteral("columns"), QJsonArray::fromStringList(names)},
+                                {QStringLiteral("recordCount"), records->recordCount()}}));
+                ++*next;
+            }
+            for (int n = 0; n < RowsPerChunk && *next <= records->recordCount(); ++n, ++*next) {
+                QJsonArray row;
+                for (const QString& name : names)
+                    row.append(encodeVariant(records->field(*next, name)));
+                chunk += jsonLine(QJsonDocument(row));
+            }
+            if (*next > records->recordCount())
+                chunk += jsonLine(QJsonDocument(QJsonObject{{QStringLiteral("end"), true}}));
+            if (!sink.write(chunk.data(), chunk.size()))
+                return false;
+            if (*next > records->recordCount())
+                sink.done();
+            return true;
+        });
 }
 
 } // namespace
@@ -125,6 +183,7 @@ void RemoteServer::route() {
             catalogs.append(describe(*server.GetCatalog()));
         answerJson(response, 200, QJsonDocument(catalogs));
     });
+    s.Post("/v1/query", answerQuery);
     s.Post(R"(/v1/catalogs/([A-Za-z_][A-Za-z0-9_-]*)/(start|stop))",
            [](const httplib::Request& request, httplib::Response& response) {
                const QString name = QString::fromStdString(request.matches[1]);

@@ -34,6 +34,9 @@ protected:
 <script>document.title = "script ran";</script>
 <script src="%1script.js"></script>
 <link rel="stylesheet" href="%1style.css">
+<link rel="preconnect" href="%1">
+<link rel="prefetch" href="%1next.html">
+<meta http-equiv="refresh" content="0; url=%1refresh.html">
 <style>body { font-family: sans-serif; background: url(%1background.png); }</style>
 </head><body><h1>Quarterly report</h1><p>Sales rose in every region.</p>
 <img id="local" src="dot.png" width="40" height="40">

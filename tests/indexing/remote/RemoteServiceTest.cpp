@@ -1,8 +1,12 @@
 // The daemon answering other computers on a loopback port: only with the
 // access token, never with more than its figures, and within its limits.
 #include "ServiceSandbox.h"
+#include "common/Error.h"
+#include "indexing/registry/RegistryCatalogResolver.h"
 #include "indexing/remote/AccessToken.h"
+#include "indexing/remote/RemoteHostClient.h"
 #include "indexing/remote/RemoteSettings.h"
+#include "indexing/statement/IndexQueryProvider.h"
 #include "support/QtPrinters.h"
 
 #include <QJsonArray>
@@ -11,6 +15,7 @@
 #include <QTcpServer>
 #include <gtest/gtest.h>
 #include <httplib.h>
+#include <random>
 
 using namespace tessellon;
 
@@ -21,7 +26,12 @@ protected:
     RemoteService() {
         const QString docs = sandbox.dir().mkdir(u"docs"_qs);
         sandbox.dir().write(u"docs/budget.txt"_qs, "the budget\n");
+        for (int i = 0; i < 40; ++i)
+            sandbox.dir().write(u"docs/note%1.txt"_qs.arg(i),
+                                QByteArray("budget note ") + QByteArray::number(i * 7 % 13) +
+                                    (i % 3 ? " travel\n" : " invoice\n"));
         EXPECT_EQ(sandbox.admin({u"add"_qs, u"Docs"_qs, u"--scope"_qs, docs}).exitCode, 0);
+        EXPECT_EQ(sandbox.admin({u"rescan"_qs, u"Docs"_qs}).exitCode, 0);
         QTcpServer probe; // a free loopback port
         probe.listen(QHostAddress::LocalHost);
         port = probe.serverPort();
@@ -103,6 +113,51 @@ TEST_F(RemoteService, StateCatalogsAndStopWithTheToken) {
         const httplib::Result answer = client->Post(r.path, bearer(token), r.body, "text/plain");
         ASSERT_TRUE(answer) << r.path;
         EXPECT_EQ(answer->status, r.status) << r.path;
+    }
+}
+
+// For any statement, the host's answer over the network is the engine's
+// answer in process: the same columns, rows, order, kinds and values.
+TEST_F(RemoteService, AnswersEqualTheEngineInProcess) {
+    RemoteHostClient host(RemoteHost{u"B"_qs, u"http://127.0.0.1:%1"_qs.arg(port),
+                                     RemoteSettings::tokenFile(), QString()});
+    RegistryCatalogResolver catalogs;
+    IndexQueryProvider engine(catalogs);
+    const QStringList columns = {u"Filename"_qs, u"Size"_qs,   u"Write"_qs,
+                                 u"Path"_qs,     u"Attrib"_qs, u"Characterization"_qs};
+    const QStringList words = {u"budget"_qs, u"travel"_qs, u"invoice"_qs, u"nothing"_qs};
+    std::mt19937 random(20261209);
+    for (int round = 0; round < 25; ++round) {
+        const QString statement =
+            u"SELECT %1, %2 FROM Docs..SCOPE() WHERE CONTAINS(Contents, '%3') ORDER BY %4 %5"_qs
+                .arg(columns[random() % columns.size()], columns[random() % columns.size()],
+                     words[random() % words.size()], columns[random() % 4],
+                     random() % 2 ? u"ASC"_qs : u"DESC"_qs);
+        const int limit = int(random() % 30);
+        SCOPED_TRACE(statement.toStdString() + " limit " + std::to_string(limit));
+        const auto local = engine.execute(QString(), statement, limit);
+        const auto remote = host.query(statement, limit);
+        ASSERT_EQ(remote->fieldNames(), local->fieldNames());
+        ASSERT_EQ(remote->recordCount(), local->recordCount());
+        for (int record = 1; record <= local->recordCount(); ++record)
+            for (const QString& name : local->fieldNames())
+                EXPECT_EQ(remote->field(record, name), local->field(record, name)) << record;
+    }
+    for (const char16_t* rejected : {u"SELECT Nonsense FROM Docs..SCOPE()",
+                                     u"SELECT Path FROM Nope..SCOPE()", u"SELECT Path FROM '"}) {
+        QString localMessage, remoteMessage;
+        try {
+            engine.execute(QString(), QString::fromUtf16(rejected), 0);
+        } catch (const Error& e) {
+            localMessage = e.message();
+        }
+        try {
+            host.query(QString::fromUtf16(rejected), 0);
+        } catch (const Error& e) {
+            remoteMessage = e.message();
+        }
+        EXPECT_FALSE(localMessage.isEmpty());
+        EXPECT_EQ(remoteMessage, localMessage);
     }
 }
 
