@@ -2,14 +2,14 @@
 
 #include "indexing/registry/CatalogRegistry.h"
 #include "indexing/registry/ServicePaths.h"
-#include "indexing/service/LocalAdminServer.h"
+#include "indexing/remote/HostAdminServer.h"
 
 namespace tessellon {
 
 ProgramServices::ProgramServices() : provider_(resolver_) {}
 
 AdminConnectionFactory ProgramServices::adminFactory() {
-    return LocalAdminServer::factory();
+    return HostAdminServer::factory();
 }
 
 CatalogNamesSource ProgramServices::registryCatalogNames() {

@@ -1,7 +1,7 @@
 // What the program searches and administers: the statement provider over the
-// catalogs of the local catalog registry, the local administration and
-// catalog management, and the registry's catalog names for when the
-// administration is unavailable.
+// catalogs of the local catalog registry, the administration of this
+// computer or of a host that hosts.ini lists, catalog management, and the
+// registry's catalog names for when the administration is unavailable.
 #pragma once
 
 #include "app/TKorvaneTessellonMain.h"

@@ -1,0 +1,102 @@
+// The administration connection bound to another computer: a second
+// indexing service on a loopback port, with config and data folders of its
+// own, listed in this computer's hosts.ini.
+#include "ServiceSandbox.h"
+#include "common/Error.h"
+#include "indexing/remote/HostAdminServer.h"
+#include "indexing/remote/HostRegistry.h"
+#include "support/QtPrinters.h"
+#include "support/TempDir.h"
+
+#include <QTcpServer>
+#include <gtest/gtest.h>
+
+using namespace tessellon;
+
+namespace {
+
+// Another computer: its own folders, its own programs' environment.
+class OtherComputer {
+public:
+    OtherComputer() {
+        env_.insert(u"TESSELLON_CONFIG_DIR"_qs, dir.filePath(u"config"_qs));
+        env_.insert(u"TESSELLON_DATA_DIR"_qs, dir.filePath(u"data"_qs));
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        port = probe.serverPort();
+    }
+    ~OtherComputer() { admin({u"service"_qs, u"stop"_qs}); }
+    CommandResult admin(const QStringList& args) const {
+        return ServiceSandbox::run(ServiceSandbox::binary(u"tessellon-admin"_qs), args, env_);
+    }
+    QString tokenFile() const { return dir.filePath(u"config/remote-token"_qs); }
+
+    TempDir dir;
+    quint16 port = 0;
+
+private:
+    QProcessEnvironment env_ = QProcessEnvironment::systemEnvironment();
+};
+
+TEST(RemoteAdmin, CatalogsFiguresAndStopComeFromTheBoundHost) {
+    ServiceSandbox thisComputer;
+    OtherComputer b;
+    const QString web = b.dir.mkdir(u"web"_qs);
+    b.dir.write(u"web/index.html"_qs, "<html><body>home page</body></html>");
+    ASSERT_EQ(b.admin({u"add"_qs, u"Web"_qs, u"--scope"_qs, web}).exitCode, 0);
+    ASSERT_EQ(b.admin({u"rescan"_qs, u"Web"_qs}).exitCode, 0);
+    ASSERT_EQ(b.admin({u"remote"_qs, u"enable"_qs, u"--listen"_qs, u"127.0.0.1:%1"_qs.arg(b.port)})
+                  .exitCode,
+              0);
+    ASSERT_EQ(b.admin({u"service"_qs, u"start"_qs}).exitCode, 0);
+    HostRegistry::standard().add(
+        RemoteHost{u"SERVER2"_qs, u"http://127.0.0.1:%1"_qs.arg(b.port), b.tokenFile(), QString()});
+
+    HostAdminServer admin;
+    admin.SetMachineName(u"server2"_qs);
+    EXPECT_EQ(admin.MachineName(), u"server2"_qs);
+    EXPECT_TRUE(admin.IsRunning());
+    ASSERT_TRUE(admin.FindFirstCatalog());
+    const std::unique_ptr<CatalogAdmin> catalog = admin.GetCatalog();
+    EXPECT_FALSE(admin.FindNextCatalog());
+    // The figures are those the host's own tessellon-admin lists.
+    const QStringList listed = b.admin({u"list"_qs}).out.trimmed().split(u'\t');
+    EXPECT_EQ(QStringList({catalog->CatalogName(), catalogStateText(*catalog),
+                           catalog->IsUpToDate() ? u"yes"_qs : u"no"_qs, catalog->CatalogLocation(),
+                           QString::number(catalog->IndexSize()),
+                           QString::number(catalog->TotalDocumentCount()),
+                           QString::number(catalog->DocumentsToFilter())}),
+              listed.mid(0, 7));
+
+    admin.GetCatalogByName(u"web"_qs)->StopCatalog();
+    EXPECT_EQ(b.admin({u"list"_qs}).out.split(u'\t').value(1), u"stopped"_qs);
+    EXPECT_THROW(admin.GetCatalogByName(u"Mail"_qs), Error);
+
+    // This computer again: its own (empty) list.
+    admin.SetMachineName(u"."_qs);
+    EXPECT_FALSE(admin.FindFirstCatalog());
+
+    const struct {
+        const char16_t* host;
+        const char16_t* said;
+    } unreachable[] = {{u"NOWHERE", u"hosts add NOWHERE"}};
+    for (const auto& u : unreachable) {
+        try {
+            admin.SetMachineName(QString::fromUtf16(u.host));
+            ADD_FAILURE() << "bound";
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.message().contains(QString::fromUtf16(u.said)))
+                << e.message().toStdString();
+        }
+    }
+    // A listed host whose service is down: unreachable, not hung.
+    ASSERT_EQ(b.admin({u"service"_qs, u"stop"_qs}).exitCode, 0);
+    try {
+        admin.SetMachineName(u"SERVER2"_qs);
+        ADD_FAILURE() << "bound";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().contains(u"cannot be reached"_qs)) << e.message().toStdString();
+    }
+}
+
+} // namespace
