@@ -99,4 +99,39 @@ TEST(RemoteAdmin, CatalogsFiguresAndStopComeFromTheBoundHost) {
     }
 }
 
+// TLS with a certificate of the host's own: a client that trusts it through
+// the host's CA file gets answers; one that does not is told why.
+TEST(RemoteAdmin, SelfSignedCertificateWorksOnlyWithItsCaFile) {
+    ServiceSandbox thisComputer;
+    OtherComputer b;
+    const QString cert = b.dir.filePath(u"cert.pem"_qs);
+    const QString key = b.dir.filePath(u"key.pem"_qs);
+    ASSERT_EQ(ServiceSandbox::run(u"openssl"_qs, {u"req"_qs, u"-x509"_qs, u"-newkey"_qs,
+                                                  u"rsa:2048"_qs, u"-nodes"_qs, u"-days"_qs,
+                                                  u"2"_qs, u"-subj"_qs, u"/CN=127.0.0.1"_qs,
+                                                  u"-addext"_qs, u"subjectAltName=IP:127.0.0.1"_qs,
+                                                  u"-keyout"_qs, key, u"-out"_qs, cert})
+                  .exitCode,
+              0);
+    ASSERT_EQ(b.admin({u"remote"_qs, u"enable"_qs, u"--listen"_qs, u"127.0.0.1:%1"_qs.arg(b.port),
+                       u"--tls-cert"_qs, cert, u"--tls-key"_qs, key})
+                  .exitCode,
+              0);
+    ASSERT_EQ(b.admin({u"service"_qs, u"start"_qs}).exitCode, 0);
+    const QString url = u"https://127.0.0.1:%1"_qs.arg(b.port);
+    HostRegistry::standard().add(RemoteHost{u"TRUSTED"_qs, url, b.tokenFile(), cert});
+    HostRegistry::standard().add(RemoteHost{u"UNTRUSTED"_qs, url, b.tokenFile(), QString()});
+
+    HostAdminServer admin;
+    admin.SetMachineName(u"TRUSTED"_qs);
+    EXPECT_TRUE(admin.IsRunning());
+    try {
+        admin.SetMachineName(u"UNTRUSTED"_qs);
+        ADD_FAILURE() << "a certificate nobody vouches for was accepted";
+    } catch (const Error& e) {
+        EXPECT_TRUE(e.message().contains(u"cannot be reached"_qs)) << e.message().toStdString();
+        EXPECT_TRUE(e.message().contains(u"SSL"_qs)) << e.message().toStdString();
+    }
+}
+
 } // namespace
