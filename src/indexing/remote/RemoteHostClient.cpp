@@ -71,21 +71,48 @@ private:
     bool ended_ = false;
 };
 
+// Why a request failed, in words a user can act on.
+QString failureText(httplib::Error error) {
+    switch (error) {
+    case httplib::Error::Connection:
+        return QStringLiteral("no connection (is its service running, with remote access on?)");
+    case httplib::Error::ConnectionTimeout:
+        return QStringLiteral("no connection within the time allowed");
+    case httplib::Error::Read:
+        return QStringLiteral("no answer in time, or the answer broke off");
+    case httplib::Error::Write:
+        return QStringLiteral("the request could not be sent");
+    case httplib::Error::SSLConnection:
+        return QStringLiteral("no TLS connection (does the host use TLS?)");
+    case httplib::Error::SSLLoadingCerts:
+        return QStringLiteral("the CA file cannot be used");
+    case httplib::Error::SSLServerVerification:
+        return QStringLiteral("SSL server verification failed: its certificate is not vouched "
+                              "for (give the host's CA file)");
+    default:
+        return QString::fromStdString(httplib::to_string(error));
+    }
+}
+
 } // namespace
 
 RemoteHostClient::RemoteHostClient(const RemoteHost& host)
     : host_(host), authorization_("Bearer " + readSecretFile(host.tokenFile).toStdString()),
       client_(std::make_unique<httplib::Client>(
           QUrl(host.url).adjusted(QUrl::RemovePath).toString().toStdString())) {
-    client_->set_connection_timeout(ConnectTimeoutSeconds, 0);
-    client_->set_read_timeout(RequestTimeoutSeconds, 0);
-    client_->set_write_timeout(RequestTimeoutSeconds, 0);
+    setTimeouts(ConnectTimeoutSeconds, RequestTimeoutSeconds);
     if (!host.caFile.isEmpty())
         client_->set_ca_cert_path(host.caFile.toLocal8Bit().constData());
     client_->enable_server_certificate_verification(true);
 }
 
 RemoteHostClient::~RemoteHostClient() = default;
+
+void RemoteHostClient::setTimeouts(int connectSeconds, int requestSeconds) {
+    client_->set_connection_timeout(connectSeconds, 0);
+    client_->set_read_timeout(requestSeconds, 0);
+    client_->set_write_timeout(requestSeconds, 0);
+}
 
 void RemoteHostClient::unreachable(const QString& why) const {
     throw ProviderError(
@@ -105,7 +132,7 @@ QJsonDocument RemoteHostClient::request(const char* method, const std::string& p
     httplib::Response response;
     httplib::Error error = httplib::Error::Success;
     if (!client_->send(request, response, error))
-        unreachable(QString::fromStdString(httplib::to_string(error)));
+        unreachable(failureText(error));
     const QJsonDocument answer = QJsonDocument::fromJson(QByteArray::fromStdString(response.body));
     if (response.status != 200) {
         const QString message = answer[QStringLiteral("error")].toString();
@@ -153,7 +180,7 @@ std::shared_ptr<const RecordSet> RemoteHostClient::query(const QString& statemen
     };
     httplib::Error error = httplib::Error::Success;
     if (!client_->send(request, response, error))
-        unreachable(QString::fromStdString(httplib::to_string(error)));
+        unreachable(failureText(error));
     if (response.status != 200) {
         const QString message =
             QJsonDocument::fromJson(QByteArray::fromStdString(errorBody))[QStringLiteral("error")]

@@ -26,6 +26,9 @@ public:
     explicit RemoteHostClient(const RemoteHost& host);
     ~RemoteHostClient();
 
+    // Seconds to connect and to wait for each answer (tests shorten them).
+    void setTimeouts(int connectSeconds, int requestSeconds);
+
     bool isRunning();
     // One object per catalog: name, location, running, paused, stopped,
     // upToDate, indexSize, totalDocumentCount, documentsToFilter,
