@@ -1,54 +1,23 @@
 // The administration connection bound to another computer: a second
 // indexing service on a loopback port, with config and data folders of its
 // own, listed in this computer's hosts.ini.
-#include "ServiceSandbox.h"
+#include "OtherComputer.h"
 #include "common/Error.h"
 #include "indexing/remote/HostAdminServer.h"
 #include "indexing/remote/HostRegistry.h"
 #include "support/QtPrinters.h"
 #include "support/TempDir.h"
 
-#include <QTcpServer>
 #include <gtest/gtest.h>
 
 using namespace tessellon;
 
 namespace {
 
-// Another computer: its own folders, its own programs' environment.
-class OtherComputer {
-public:
-    OtherComputer() {
-        env_.insert(u"TESSELLON_CONFIG_DIR"_qs, dir.filePath(u"config"_qs));
-        env_.insert(u"TESSELLON_DATA_DIR"_qs, dir.filePath(u"data"_qs));
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        port = probe.serverPort();
-    }
-    ~OtherComputer() { admin({u"service"_qs, u"stop"_qs}); }
-    CommandResult admin(const QStringList& args) const {
-        return ServiceSandbox::run(ServiceSandbox::binary(u"tessellon-admin"_qs), args, env_);
-    }
-    QString tokenFile() const { return dir.filePath(u"config/remote-token"_qs); }
-
-    TempDir dir;
-    quint16 port = 0;
-
-private:
-    QProcessEnvironment env_ = QProcessEnvironment::systemEnvironment();
-};
-
 TEST(RemoteAdmin, CatalogsFiguresAndStopComeFromTheBoundHost) {
     ServiceSandbox thisComputer;
     OtherComputer b;
-    const QString web = b.dir.mkdir(u"web"_qs);
-    b.dir.write(u"web/index.html"_qs, "<html><body>home page</body></html>");
-    ASSERT_EQ(b.admin({u"add"_qs, u"Web"_qs, u"--scope"_qs, web}).exitCode, 0);
-    ASSERT_EQ(b.admin({u"rescan"_qs, u"Web"_qs}).exitCode, 0);
-    ASSERT_EQ(b.admin({u"remote"_qs, u"enable"_qs, u"--listen"_qs, u"127.0.0.1:%1"_qs.arg(b.port)})
-                  .exitCode,
-              0);
-    ASSERT_EQ(b.admin({u"service"_qs, u"start"_qs}).exitCode, 0);
+    ASSERT_TRUE(b.serveCatalog(u"Web"_qs, u"index.html"_qs, "<html><body>home page</body></html>"));
     HostRegistry::standard().add(
         RemoteHost{u"SERVER2"_qs, u"http://127.0.0.1:%1"_qs.arg(b.port), b.tokenFile(), QString()});
 
