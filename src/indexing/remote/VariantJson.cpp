@@ -18,8 +18,9 @@ using Kind = Variant::Kind;
 QJsonValue encodeDateTime(const QDateTime& t) {
     if (!t.isValid())
         return QJsonArray{int(Kind::DateTime)};
-    const int spec = t.timeSpec() == Qt::UTC ? 1 : t.timeSpec() == Qt::OffsetFromUTC ? 2 : 0;
-    return QJsonArray{int(Kind::DateTime), QString::number(t.toMSecsSinceEpoch()), spec,
+    // 0: local time, 1: UTC, 2: a fixed offset from UTC.
+    const int zone = t.timeSpec() == Qt::UTC ? 1 : t.timeSpec() == Qt::OffsetFromUTC ? 2 : 0;
+    return QJsonArray{int(Kind::DateTime), QString::number(t.toMSecsSinceEpoch()), zone,
                       t.offsetFromUtc()};
 }
 
