@@ -2,25 +2,12 @@
 // changes start, stop, pause and resume.
 #include "AdminCommand.h"
 
+#include "CommandOptions.h"
 #include "indexing/service/LocalCatalogManagement.h"
 
 namespace tessellon::admin {
 
 namespace {
-
-// "--scope DIR" or "--scope=DIR"; advances i past the value.
-QString optionValue(const QStringList& args, qsizetype& i, const QString& option) {
-    const QString& arg = args[i];
-    if (arg.startsWith(option + QLatin1Char('=')))
-        return arg.mid(option.size() + 1);
-    if (i + 1 >= args.size())
-        throw UsageError(QStringLiteral("%1 needs a value").arg(option));
-    return args[++i];
-}
-
-bool isOption(const QString& arg, const QString& option) {
-    return arg == option || arg.startsWith(option + QLatin1Char('='));
-}
 
 int changeState(const QStringList& args, QTextStream& out, CatalogChange change, const char* done) {
     const QString name = singleArgument(args, QStringLiteral("catalog name"));
@@ -39,23 +26,17 @@ QString singleArgument(const QStringList& args, const QString& what) {
 
 int addCatalog(const QStringList& args, QTextStream& out, QTextStream&) {
     LocalCatalogManagement management;
+    const CommandOptions options =
+        parseOptions(args, {QStringLiteral("--scope"), QStringLiteral("--location"),
+                            QStringLiteral("--exclude")});
+    if (options.arguments.size() > 1)
+        throw UsageError(QStringLiteral("unexpected argument '%1'").arg(options.arguments[1]));
     CatalogDraft draft;
-    draft.excludes = management.defaultExcludes();
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (isOption(arg, QStringLiteral("--scope")))
-            draft.folders << optionValue(args, i, QStringLiteral("--scope"));
-        else if (isOption(arg, QStringLiteral("--location")))
-            draft.location = optionValue(args, i, QStringLiteral("--location"));
-        else if (isOption(arg, QStringLiteral("--exclude")))
-            draft.excludes << optionValue(args, i, QStringLiteral("--exclude"));
-        else if (arg.startsWith(QLatin1String("--")))
-            throw UsageError(QStringLiteral("unknown option '%1'").arg(arg));
-        else if (draft.name.isEmpty())
-            draft.name = arg;
-        else
-            throw UsageError(QStringLiteral("unexpected argument '%1'").arg(arg));
-    }
+    draft.name = options.arguments.value(0);
+    draft.folders = options.values.value(QStringLiteral("--scope"));
+    draft.location = options.value(QStringLiteral("--location"));
+    draft.excludes =
+        management.defaultExcludes() + options.values.value(QStringLiteral("--exclude"));
     if (draft.name.isEmpty())
         throw UsageError(QStringLiteral("expects a catalog name"));
     if (draft.folders.isEmpty())

@@ -3,6 +3,7 @@
 // computers this one may ask.
 #include "AdminCommand.h"
 
+#include "CommandOptions.h"
 #include "indexing/remote/AccessToken.h"
 #include "indexing/remote/HostRegistry.h"
 #include "indexing/remote/RemoteSettings.h"
@@ -13,32 +14,9 @@ namespace tessellon::admin {
 
 namespace {
 
-// The value after an option ("--listen A:P" or "--listen=A:P").
-QString takeValue(QStringList& args, const QString& option) {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == option) {
-            if (i + 1 >= args.size())
-                throw UsageError(QStringLiteral("%1 needs a value").arg(option));
-            const QString value = args[i + 1];
-            args.remove(i, 2);
-            return value;
-        }
-        if (args[i].startsWith(option + u'=')) {
-            const QString value = args[i].mid(option.size() + 1);
-            args.removeAt(i);
-            return value;
-        }
-    }
-    return {};
-}
-
-bool takeFlag(QStringList& args, const QString& flag) {
-    return args.removeAll(flag) > 0;
-}
-
-void noMoreArguments(const QStringList& args) {
-    if (!args.isEmpty())
-        throw UsageError(QStringLiteral("unexpected argument '%1'").arg(args.first()));
+void noArguments(const CommandOptions& options) {
+    if (!options.arguments.isEmpty())
+        throw UsageError(QStringLiteral("unexpected argument '%1'").arg(options.arguments.first()));
 }
 
 void printNewToken(QTextStream& out) {
@@ -65,18 +43,22 @@ int remoteStatus(QTextStream& out) {
 } // namespace
 
 int remote(const QStringList& arguments, QTextStream& out, QTextStream&) {
-    QStringList args = arguments;
-    const QString action = args.isEmpty() ? QString() : args.takeFirst();
+    const QString action = arguments.value(0);
+    const QStringList args = arguments.mid(1);
     if (action == u"enable") {
-        RemoteSettings settings = RemoteSettings::load();
-        const QString listen = takeValue(args, QStringLiteral("--listen"));
+        const CommandOptions options = parseOptions(
+            args,
+            {QStringLiteral("--listen"), QStringLiteral("--tls-cert"), QStringLiteral("--tls-key")},
+            {QStringLiteral("--insecure")});
+        noArguments(options);
+        const QString listen = options.value(QStringLiteral("--listen"));
         if (listen.isEmpty())
             throw UsageError(QStringLiteral("enable needs --listen ADDRESS:PORT"));
+        RemoteSettings settings = RemoteSettings::load();
         settings.setListen(listen);
-        settings.tlsCertificate = takeValue(args, QStringLiteral("--tls-cert"));
-        settings.tlsKey = takeValue(args, QStringLiteral("--tls-key"));
-        settings.insecure = takeFlag(args, QStringLiteral("--insecure"));
-        noMoreArguments(args);
+        settings.tlsCertificate = options.value(QStringLiteral("--tls-cert"));
+        settings.tlsKey = options.value(QStringLiteral("--tls-key"));
+        settings.insecure = options.flags.contains(QStringLiteral("--insecure"));
         settings.check();
         settings.enabled = true;
         settings.save();
@@ -87,7 +69,7 @@ int remote(const QStringList& arguments, QTextStream& out, QTextStream&) {
         return 0;
     }
     if (action == u"disable") {
-        noMoreArguments(args);
+        noArguments(parseOptions(args, {}));
         RemoteSettings settings = RemoteSettings::load();
         settings.enabled = false;
         settings.save();
@@ -95,13 +77,14 @@ int remote(const QStringList& arguments, QTextStream& out, QTextStream&) {
         return 0;
     }
     if (action == u"status") {
-        noMoreArguments(args);
+        noArguments(parseOptions(args, {}));
         return remoteStatus(out);
     }
     if (action == u"token") {
-        if (!takeFlag(args, QStringLiteral("--renew")))
+        const CommandOptions options = parseOptions(args, {}, {QStringLiteral("--renew")});
+        noArguments(options);
+        if (!options.flags.contains(QStringLiteral("--renew")))
             throw UsageError(QStringLiteral("token takes --renew"));
-        noMoreArguments(args);
         printNewToken(out);
         return 0;
     }
@@ -109,35 +92,36 @@ int remote(const QStringList& arguments, QTextStream& out, QTextStream&) {
 }
 
 int hosts(const QStringList& arguments, QTextStream& out, QTextStream&) {
-    QStringList args = arguments;
-    const QString action = args.isEmpty() ? QString() : args.takeFirst();
+    const QString action = arguments.value(0);
+    const QStringList args = arguments.mid(1);
     const HostRegistry registry = HostRegistry::standard();
     if (action == u"add") {
-        RemoteHost host;
-        host.tokenFile = takeValue(args, QStringLiteral("--token-file"));
-        host.caFile = takeValue(args, QStringLiteral("--ca-file"));
-        if (args.size() != 2)
+        const CommandOptions options =
+            parseOptions(args, {QStringLiteral("--token-file"), QStringLiteral("--ca-file")});
+        if (options.arguments.size() != 2)
             throw UsageError(
                 QStringLiteral("add takes NAME URL --token-file FILE [--ca-file FILE]"));
-        host.name = args[0];
-        host.url = args[1];
+        const RemoteHost host{options.arguments[0], options.arguments[1],
+                              options.value(QStringLiteral("--token-file")),
+                              options.value(QStringLiteral("--ca-file"))};
         registry.add(host);
         out << "Host " << host.name << " added (" << host.url << ").\n";
         return 0;
     }
     if (action == u"list") {
-        noMoreArguments(args);
+        noArguments(parseOptions(args, {}));
         for (const RemoteHost& host : registry.load())
             out << host.name << '\t' << host.url << '\t' << host.tokenFile << '\t' << host.caFile
                 << '\n';
         return 0;
     }
     if (action == u"remove") {
-        if (args.size() != 1)
+        const CommandOptions options = parseOptions(args, {});
+        if (options.arguments.size() != 1)
             throw UsageError(QStringLiteral("remove takes NAME"));
-        if (!registry.remove(args[0]))
-            throw Error(QStringLiteral("Host '%1' is not listed").arg(args[0]));
-        out << "Host " << args[0] << " removed.\n";
+        if (!registry.remove(options.arguments[0]))
+            throw Error(QStringLiteral("Host '%1' is not listed").arg(options.arguments[0]));
+        out << "Host " << options.arguments[0] << " removed.\n";
         return 0;
     }
     throw UsageError(QStringLiteral("expects add, list or remove"));

@@ -2,6 +2,7 @@
 // SIGTERM, and whether it runs.
 #include "AdminCommand.h"
 
+#include "common/AdminIndexServer.h"
 #include "indexing/service/LocalCatalogManagement.h"
 
 namespace tessellon::admin {
@@ -11,13 +12,13 @@ int service(const QStringList& args, QTextStream& out, QTextStream&) {
     LocalCatalogManagement management;
     if (action == QLatin1String("start")) {
         management.startService();
-        out << "Indexing Service is running\n";
+        out << serviceStateText(true) << '\n';
     } else if (action == QLatin1String("stop")) {
         management.stopService();
-        out << "Indexing Service is NOT running\n";
+        out << serviceStateText(false) << '\n';
     } else if (action == QLatin1String("status")) {
         const bool running = management.serviceRunning();
-        out << (running ? "Indexing Service is running\n" : "Indexing Service is NOT running\n");
+        out << serviceStateText(running) << '\n';
         return running ? 0 : 3;
     } else {
         throw UsageError(QStringLiteral("unknown action '%1'").arg(action));

@@ -13,9 +13,7 @@ void TKorvaneTessellonMain::RefreshCatalogList() {
     CatalogListView.items.clear();
     CatalogListView.selectedIndex = -1;
     if (adminAvailable) {
-        Memo1.text = adminConnection->IsRunning()
-                         ? QStringLiteral("Indexing Service is running")
-                         : QStringLiteral("Indexing Service is NOT running");
+        Memo1.text = serviceStateText(adminConnection->IsRunning());
         if (adminConnection->FindFirstCatalog()) {
             AddCatalogItem();
             while (adminConnection->FindNextCatalog())

@@ -87,8 +87,7 @@ void CatalogManager::refresh() {
         message = QStringLiteral("Cannot read the catalogs: %1").arg(errorMessage(e));
         readFailed_ = true;
     }
-    serviceState = serviceRunning_ ? QStringLiteral("Indexing Service is running")
-                                   : QStringLiteral("Indexing Service is NOT running");
+    serviceState = serviceStateText(serviceRunning_);
     selectedIndex = -1;
     for (int i = 0; i < catalogs.size(); ++i) {
         if (catalogs[i].name == selectedName)

@@ -2,28 +2,13 @@
 // and the catalog manager.
 #include "app/TKorvaneTessellonMain.h"
 #include "catalogs/IndexingServiceCommand.h"
-
-#include <QFile>
+#include "common/TextFile.h"
 
 namespace tessellon {
 
 namespace {
 
 constexpr int ServiceWaitMs = 3000;
-
-QString serviceStateText(bool running) {
-    return running ? QStringLiteral("Indexing Service is running")
-                   : QStringLiteral("Indexing Service is NOT running");
-}
-
-// The last line a command wrote to its error file, or empty.
-QString lastLine(const QString& file) {
-    QFile errors(file);
-    if (!errors.open(QIODevice::ReadOnly))
-        return {};
-    const QList<QByteArray> lines = errors.readAll().trimmed().split('\n');
-    return QString::fromLocal8Bit(lines.last()).trimmed();
-}
 
 } // namespace
 
@@ -61,7 +46,7 @@ void TKorvaneTessellonMain::IndexingService1Click() {
     // own reason when it gave one.
     const bool running = adminConnection->IsRunning();
     if (running != expectRunning) {
-        const QString reason = errorFile.isEmpty() ? QString() : lastLine(errorFile);
+        const QString reason = errorFile.isEmpty() ? QString() : TextFile::lastLine(errorFile);
         Memo1.text = serviceStateText(running) +
                      (reason.isEmpty() ? QString() : QStringLiteral("\r\n") + reason);
     }

@@ -60,6 +60,12 @@ inline QString catalogStateText(CatalogAdmin& catalog) {
     return {};
 }
 
+// The indexing service's state as the program and tessellon-admin say it.
+inline QString serviceStateText(bool running) {
+    return running ? QStringLiteral("Indexing Service is running")
+                   : QStringLiteral("Indexing Service is NOT running");
+}
+
 // What a figure shows when it cannot be read.
 inline const QString NotAccessible = QStringLiteral("not accessible");
 

@@ -81,4 +81,12 @@ void writeLines(const QString& path, const QStringList& lines) {
             QStringLiteral("Cannot write file \"%1\": %2").arg(path, file.errorString()));
 }
 
+QString lastLine(const QString& path, qint64 from) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() <= from)
+        return {};
+    file.seek(std::max(from, file.size() - 4096));
+    return QString::fromUtf8(file.readAll().trimmed().split('\n').last()).trimmed();
+}
+
 } // namespace tessellon::TextFile

@@ -23,6 +23,12 @@ QStringList splitLines(const QString& text);
 QString readText(const QString& path);
 QStringList readLines(const QString& path);
 
+// The last line that is not blank of the file's part from `from` on (at
+// most its last 4 KiB), without surrounding blanks; empty when the file
+// cannot be read or that part holds none. For the messages a program
+// leaves in a log or an error file.
+QString lastLine(const QString& path, qint64 from = 0);
+
 // Writes every line followed by CR LF; throws FileError naming the path.
 void writeLines(const QString& path, const QStringList& lines);
 

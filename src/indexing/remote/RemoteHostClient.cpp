@@ -3,6 +3,7 @@
 #include "common/Error.h"
 #include "indexing/remote/AccessToken.h"
 #include "indexing/remote/VariantJson.h"
+#include "indexing/statement/StatementRecordSet.h"
 
 #include <QJsonDocument>
 #include <QUrl>
@@ -12,29 +13,10 @@ namespace tessellon {
 
 namespace {
 
-// The rows of a host's answer, as they came.
-class RemoteRecordSet : public RecordSet {
-public:
-    QStringList names;
-    QVector<QVector<Variant>> rows;
-
-    int recordCount() const override { return int(rows.size()); }
-    QStringList fieldNames() const override { return names; }
-    Variant field(int record, const QString& name) const override {
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            if (names[i].compare(name, Qt::CaseInsensitive) == 0)
-                return rows.at(record - 1).at(i);
-        }
-        throw ProviderError(QStringLiteral("Unknown column '%1'").arg(name));
-    }
-};
-
 // Reads the answer's lines as they arrive, so a long answer never sits
 // whole in one buffer.
 class AnswerReader {
 public:
-    explicit AnswerReader(RemoteRecordSet& records) : records_(records) {}
-
     bool take(const char* data, size_t length) {
         pending_.append(data, qsizetype(length));
         for (qsizetype end = pending_.indexOf('\n'); end >= 0; end = pending_.indexOf('\n')) {
@@ -44,21 +26,25 @@ public:
         return true;
     }
     bool whole() const { return ended_ && pending_.isEmpty(); }
+    // The rows as they came, once the answer is whole.
+    std::shared_ptr<const RecordSet> records() {
+        return std::make_shared<statement::StatementRecordSet>(names_, std::move(rows_));
+    }
 
 private:
     void line(const QByteArray& text) {
         const QJsonDocument document = QJsonDocument::fromJson(text);
         if (document.isArray()) {
-            QVector<Variant> row;
+            statement::StatementRecordSet::Row row;
             for (const QJsonValue& value : document.array())
-                row << decodeVariant(value);
-            if (row.size() != records_.names.size())
+                row.push_back(decodeVariant(value));
+            if (qsizetype(row.size()) != names_.size())
                 throw ProviderError(QStringLiteral("The host sent a row that does not fit"));
-            records_.rows << std::move(row);
+            rows_.push_back(std::move(row));
         } else if (document.object().contains(QStringLiteral("columns"))) {
             for (const QJsonValue& name : document[QStringLiteral("columns")].toArray())
-                records_.names << name.toString();
-            records_.rows.reserve(document[QStringLiteral("recordCount")].toInt());
+                names_ << name.toString();
+            rows_.reserve(std::size_t(document[QStringLiteral("recordCount")].toInt()));
         } else if (document[QStringLiteral("end")].toBool()) {
             ended_ = true;
         } else {
@@ -66,7 +52,8 @@ private:
         }
     }
 
-    RemoteRecordSet& records_;
+    QStringList names_;
+    std::vector<statement::StatementRecordSet::Row> rows_;
     QByteArray pending_;
     bool ended_ = false;
 };
@@ -119,6 +106,16 @@ void RemoteHostClient::unreachable(const QString& why) const {
         QStringLiteral("Host %1 (%2) cannot be reached: %3").arg(host_.name, host_.url, why));
 }
 
+// The host's own message unchanged, or its status when it gave none.
+void RemoteHostClient::refused(int status, const std::string& body) const {
+    const QString message =
+        QJsonDocument::fromJson(QByteArray::fromStdString(body))[QStringLiteral("error")]
+            .toString();
+    throw ProviderError(message.isEmpty()
+                            ? QStringLiteral("Host %1 answered %2").arg(host_.name).arg(status)
+                            : message);
+}
+
 QJsonDocument RemoteHostClient::request(const char* method, const std::string& path,
                                         const QByteArray& body) {
     httplib::Request request;
@@ -133,15 +130,9 @@ QJsonDocument RemoteHostClient::request(const char* method, const std::string& p
     httplib::Error error = httplib::Error::Success;
     if (!client_->send(request, response, error))
         unreachable(failureText(error));
-    const QJsonDocument answer = QJsonDocument::fromJson(QByteArray::fromStdString(response.body));
-    if (response.status != 200) {
-        const QString message = answer[QStringLiteral("error")].toString();
-        throw ProviderError(
-            message.isEmpty()
-                ? QStringLiteral("Host %1 answered %2").arg(host_.name).arg(response.status)
-                : message);
-    }
-    return answer;
+    if (response.status != 200)
+        refused(response.status, response.body);
+    return QJsonDocument::fromJson(QByteArray::fromStdString(response.body));
 }
 
 bool RemoteHostClient::isRunning() {
@@ -159,8 +150,7 @@ QJsonObject RemoteHostClient::changeCatalog(const QString& name, bool start) {
 }
 
 std::shared_ptr<const RecordSet> RemoteHostClient::query(const QString& statement, int maxRecords) {
-    auto records = std::make_shared<RemoteRecordSet>();
-    AnswerReader reader(*records);
+    AnswerReader reader;
     httplib::Request request;
     request.method = "POST";
     request.path = "/v1/query";
@@ -181,18 +171,11 @@ std::shared_ptr<const RecordSet> RemoteHostClient::query(const QString& statemen
     httplib::Error error = httplib::Error::Success;
     if (!client_->send(request, response, error))
         unreachable(failureText(error));
-    if (response.status != 200) {
-        const QString message =
-            QJsonDocument::fromJson(QByteArray::fromStdString(errorBody))[QStringLiteral("error")]
-                .toString();
-        throw ProviderError(
-            message.isEmpty()
-                ? QStringLiteral("Host %1 answered %2").arg(host_.name).arg(response.status)
-                : message);
-    }
+    if (response.status != 200)
+        refused(response.status, errorBody);
     if (!reader.whole())
         throw ProviderError(QStringLiteral("The answer of host %1 broke off").arg(host_.name));
-    return records;
+    return reader.records();
 }
 
 } // namespace tessellon

@@ -40,6 +40,7 @@ public:
 private:
     QJsonDocument request(const char* method, const std::string& path, const QByteArray& body);
     [[noreturn]] void unreachable(const QString& why) const;
+    [[noreturn]] void refused(int status, const std::string& body) const;
 
     RemoteHost host_;
     std::string authorization_;

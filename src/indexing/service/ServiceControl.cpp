@@ -1,6 +1,7 @@
 #include "indexing/service/ServiceControl.h"
 
 #include "common/Error.h"
+#include "common/TextFile.h"
 #include "indexing/registry/ServicePaths.h"
 #include "indexing/service/DaemonLock.h"
 
@@ -33,17 +34,6 @@ bool waitFor(bool running, int timeoutMs, qint64 startedPid = 0) {
     return isRunning() == running;
 }
 
-// The last line the daemon wrote to its log after `from`, which says why it
-// ended.
-QString lastLogLine(const QString& log, qint64 from) {
-    QFile file(log);
-    if (!file.open(QIODevice::ReadOnly) || file.size() <= from)
-        return {};
-    file.seek(std::max(from, file.size() - 4096));
-    const QList<QByteArray> lines = file.readAll().trimmed().split('\n');
-    return QString::fromUtf8(lines.last()).trimmed();
-}
-
 } // namespace
 
 bool isRunning() {
@@ -74,7 +64,7 @@ void start(const QString& daemonPath) {
     if (!daemon.startDetached(&pid))
         throw Error(QStringLiteral("Cannot start the indexing service %1").arg(daemonPath));
     if (!waitFor(true, 5000, pid)) {
-        const QString reason = lastLogLine(log, logStart);
+        const QString reason = TextFile::lastLine(log, logStart);
         throw Error(QStringLiteral("The indexing service did not start") +
                     (reason.isEmpty() ? QString() : QStringLiteral(": ") + reason));
     }
