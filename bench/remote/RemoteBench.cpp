@@ -1,11 +1,15 @@
 // Times a statement whose answer has 2,000 rows, asked of the indexing
 // service over loopback (HTTP, no TLS) and of the engine in this process, on
 // a catalog built in a temporary folder by the real tessellon-admin and
-// served by the real daemon. Prints the median and 95th percentile of each
-// and the overhead of the network path.
+// served by the real daemon. Then the same catalog twice in one statement,
+// once by this process alone and once with one half from the service, the
+// halves merged here. Prints the median and 95th percentile of each and the
+// overhead of the network path.
 //
 //   bench_remote            (tessellon-admin and tessellon-indexd beside it)
 #include "indexing/registry/RegistryCatalogResolver.h"
+#include "indexing/remote/HostRegistry.h"
+#include "indexing/remote/NetworkHostStatements.h"
 #include "indexing/remote/RemoteHostClient.h"
 #include "indexing/remote/RemoteSettings.h"
 #include "indexing/statement/IndexQueryProvider.h"
@@ -45,15 +49,15 @@ struct Timing {
     double p95 = 0;
 };
 
-Timing time(const std::function<int()>& run) {
+Timing time(int rows, const std::function<int()>& run) {
     for (int i = 0; i < WarmUpRuns; ++i)
         run();
     std::vector<double> ms;
     for (int i = 0; i < Runs; ++i) {
         QElapsedTimer clock;
         clock.start();
-        if (run() != Rows)
-            std::fprintf(stderr, "a run did not answer %d rows\n", Rows);
+        if (run() != rows)
+            std::fprintf(stderr, "a run did not answer %d rows\n", rows);
         ms.push_back(clock.nsecsElapsed() / 1e6);
     }
     std::sort(ms.begin(), ms.end());
@@ -101,8 +105,24 @@ int main(int argc, char** argv) {
                 records->field(r, name);
         return records->recordCount();
     };
-    const Timing local = time([&] { return readAll(engine.execute(QString(), statement, 0)); });
-    const Timing remote = time([&] { return readAll(host.query(statement, 0)); });
+    const Timing local =
+        time(Rows, [&] { return readAll(engine.execute(QString(), statement, 0)); });
+    const Timing remote = time(Rows, [&] { return readAll(host.query(statement, 0)); });
+
+    HostRegistry::standard().add(RemoteHost{QStringLiteral("LOOPBACK"),
+                                            QStringLiteral("http://") + listen,
+                                            RemoteSettings::tokenFile(), QString()});
+    NetworkHostStatements network;
+    IndexQueryProvider routed(catalogs, QString(), &network);
+    const auto twice = [&statement](const QString& first) {
+        return QString(statement).replace(
+            QStringLiteral("Docs..SCOPE()"),
+            QStringLiteral("(TABLE %1..SCOPE() UNION ALL TABLE Docs..SCOPE())").arg(first));
+    };
+    const Timing bothLocal =
+        time(2 * Rows, [&] { return readAll(engine.execute(QString(), twice("Docs"), 0)); });
+    const Timing merged = time(
+        2 * Rows, [&] { return readAll(routed.execute(QString(), twice("LOOPBACK.Docs"), 0)); });
     admin({QStringLiteral("service"), QStringLiteral("stop")});
 
     std::printf("%d rows, %d runs after %d warm-up runs\n", Rows, Runs, WarmUpRuns);
@@ -110,5 +130,11 @@ int main(int argc, char** argv) {
     std::printf("over loopback   median %7.1f ms   p95 %7.1f ms\n", remote.median, remote.p95);
     std::printf("overhead        median %+7.1f ms (%.2fx)\n", remote.median - local.median,
                 remote.median / local.median);
+    std::printf("%d rows, the catalog twice in one statement\n", 2 * Rows);
+    std::printf("in process      median %7.1f ms   p95 %7.1f ms\n", bothLocal.median,
+                bothLocal.p95);
+    std::printf("half remote     median %7.1f ms   p95 %7.1f ms\n", merged.median, merged.p95);
+    std::printf("overhead        median %+7.1f ms (%.2fx)\n", merged.median - bothLocal.median,
+                merged.median / bothLocal.median);
     return 0;
 }

@@ -6,7 +6,7 @@
 
 namespace tessellon {
 
-ProgramServices::ProgramServices() : provider_(resolver_) {}
+ProgramServices::ProgramServices() : provider_(resolver_, QString(), &hosts_) {}
 
 AdminConnectionFactory ProgramServices::adminFactory() {
     return HostAdminServer::factory();

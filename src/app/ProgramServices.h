@@ -1,11 +1,13 @@
 // What the program searches and administers: the statement provider over the
-// catalogs of the local catalog registry, the administration of this
-// computer or of a host that hosts.ini lists, catalog management, and the
-// registry's catalog names for when the administration is unavailable.
+// catalogs of the local catalog registry and of the hosts hosts.ini lists,
+// the administration of this computer or of such a host, catalog
+// management, and the registry's catalog names for when the administration
+// is unavailable.
 #pragma once
 
 #include "app/TKorvaneTessellonMain.h"
 #include "indexing/registry/RegistryCatalogResolver.h"
+#include "indexing/remote/NetworkHostStatements.h"
 #include "indexing/service/LocalCatalogManagement.h"
 #include "indexing/statement/IndexQueryProvider.h"
 
@@ -22,6 +24,7 @@ public:
 
 private:
     RegistryCatalogResolver resolver_;
+    NetworkHostStatements hosts_;
     IndexQueryProvider provider_;
     LocalCatalogManagement management_;
 };

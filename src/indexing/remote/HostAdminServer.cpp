@@ -1,11 +1,11 @@
 #include "indexing/remote/HostAdminServer.h"
 
 #include "common/Error.h"
+#include "common/ThisComputer.h"
 #include "indexing/remote/HostRegistry.h"
 #include "indexing/remote/RemoteHostClient.h"
 
 #include <QJsonObject>
-#include <QSysInfo>
 
 namespace tessellon {
 
@@ -50,11 +50,6 @@ private:
     std::shared_ptr<RemoteHostClient> host_;
 };
 
-bool isThisComputer(const QString& name) {
-    return name.isEmpty() || name == u"." ||
-           name.compare(QSysInfo::machineHostName(), Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 HostAdminServer::HostAdminServer() = default;
@@ -65,19 +60,13 @@ AdminConnectionFactory HostAdminServer::factory() {
 }
 
 void HostAdminServer::SetMachineName(const QString& name) {
-    if (isThisComputer(name)) {
+    if (namesThisComputer(name)) {
         local_.SetMachineName(name);
         remote_.reset();
         remoteName_.clear();
         return;
     }
-    const HostRegistry hosts = HostRegistry::standard();
-    const std::optional<RemoteHost> host = hosts.find(name);
-    if (!host)
-        throw ProviderError(QStringLiteral("The host %1 cannot be reached: it is not listed in %2 "
-                                           "(tessellon-admin hosts add %1 URL --token-file FILE)")
-                                .arg(name, hosts.file()));
-    auto client = std::make_shared<RemoteHostClient>(*host);
+    auto client = std::make_shared<RemoteHostClient>(HostRegistry::standard().require(name));
     client->isRunning(); // throws when the host cannot be reached
     remote_ = std::move(client);
     remoteName_ = name;

@@ -67,6 +67,15 @@ std::optional<RemoteHost> HostRegistry::find(const QString& name) const {
     return i < 0 ? std::nullopt : std::optional<RemoteHost>(hosts[i]);
 }
 
+RemoteHost HostRegistry::require(const QString& name) const {
+    const std::optional<RemoteHost> host = find(name);
+    if (!host)
+        throw ProviderError(QStringLiteral("The host %1 cannot be reached: it is not listed in %2 "
+                                           "(tessellon-admin hosts add %1 URL --token-file FILE)")
+                                .arg(name, file_));
+    return *host;
+}
+
 void HostRegistry::add(const RemoteHost& host) const {
     checkHostName(host.name);
     const QUrl url(host.url, QUrl::StrictMode);

@@ -28,6 +28,8 @@ public:
     QList<RemoteHost> load() const;
     // The host of that name, letter case ignored.
     std::optional<RemoteHost> find(const QString& name) const;
+    // The same, or a ProviderError that says how to list the host.
+    RemoteHost require(const QString& name) const;
     // Checks the host (name, address, readable files) and adds or replaces
     // it; throws Error saying what is wrong.
     void add(const RemoteHost& host) const;

@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "indexing/remote/AccessToken.h"
+#include "indexing/remote/PlaceJson.h"
 #include "indexing/remote/VariantJson.h"
 #include "indexing/statement/StatementRecordSet.h"
 
@@ -27,33 +28,39 @@ public:
     }
     bool whole() const { return ended_ && pending_.isEmpty(); }
     // The rows as they came, once the answer is whole.
-    std::shared_ptr<const RecordSet> records() {
-        return std::make_shared<statement::StatementRecordSet>(names_, std::move(rows_));
-    }
+    statement::OrderedAnswer result() { return std::move(answer_); }
 
 private:
     void line(const QByteArray& text) {
         const QJsonDocument document = QJsonDocument::fromJson(text);
         if (document.isArray()) {
-            statement::StatementRecordSet::Row row;
-            for (const QJsonValue& value : document.array())
-                row.push_back(decodeVariant(value));
-            if (qsizetype(row.size()) != names_.size())
-                throw ProviderError(QStringLiteral("The host sent a row that does not fit"));
-            rows_.push_back(std::move(row));
+            row(document.array());
+        } else if (document.object().contains(QStringLiteral("row"))) {
+            row(document[QStringLiteral("row")].toArray());
+            answer_.places.push_back(decodePlace(document[QStringLiteral("place")].toArray()));
         } else if (document.object().contains(QStringLiteral("columns"))) {
             for (const QJsonValue& name : document[QStringLiteral("columns")].toArray())
-                names_ << name.toString();
-            rows_.reserve(std::size_t(document[QStringLiteral("recordCount")].toInt()));
+                answer_.names << name.toString();
+            // A hint only: a host cannot make this side reserve without bound.
+            constexpr qint64 MostReserved = 100000;
+            answer_.rows.reserve(std::size_t(std::clamp(
+                document[QStringLiteral("recordCount")].toInteger(), qint64(0), MostReserved)));
         } else if (document[QStringLiteral("end")].toBool()) {
             ended_ = true;
         } else {
             throw ProviderError(QStringLiteral("The host sent an answer that cannot be read"));
         }
     }
+    void row(const QJsonArray& values) {
+        statement::StatementRecordSet::Row row;
+        for (const QJsonValue& value : values)
+            row.push_back(decodeVariant(value));
+        if (qsizetype(row.size()) != answer_.names.size())
+            throw ProviderError(QStringLiteral("The host sent a row that does not fit"));
+        answer_.rows.push_back(std::move(row));
+    }
 
-    QStringList names_;
-    std::vector<statement::StatementRecordSet::Row> rows_;
+    statement::OrderedAnswer answer_;
     QByteArray pending_;
     bool ended_ = false;
 };
@@ -150,13 +157,21 @@ QJsonObject RemoteHostClient::changeCatalog(const QString& name, bool start) {
 }
 
 std::shared_ptr<const RecordSet> RemoteHostClient::query(const QString& statement, int maxRecords) {
+    statement::OrderedAnswer rows = answer(statement, maxRecords, false);
+    return std::make_shared<statement::StatementRecordSet>(std::move(rows.names),
+                                                           std::move(rows.rows));
+}
+
+statement::OrderedAnswer RemoteHostClient::answer(const QString& statement, int maxRecords,
+                                                  bool withPlaces) {
     AnswerReader reader;
     httplib::Request request;
     request.method = "POST";
     request.path = "/v1/query";
     request.headers = {{"Authorization", authorization_}, {"Content-Type", "application/json"}};
     request.body = QJsonDocument(QJsonObject{{QStringLiteral("statement"), statement},
-                                             {QStringLiteral("maxRecords"), maxRecords}})
+                                             {QStringLiteral("maxRecords"), maxRecords},
+                                             {QStringLiteral("ordered"), withPlaces}})
                        .toJson(QJsonDocument::Compact)
                        .toStdString();
     std::string errorBody;
@@ -175,7 +190,7 @@ std::shared_ptr<const RecordSet> RemoteHostClient::query(const QString& statemen
         refused(response.status, errorBody);
     if (!reader.whole())
         throw ProviderError(QStringLiteral("The answer of host %1 broke off").arg(host_.name));
-    return reader.records();
+    return reader.result();
 }
 
 } // namespace tessellon

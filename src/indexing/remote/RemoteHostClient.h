@@ -6,6 +6,7 @@
 
 #include "common/QueryProvider.h"
 #include "indexing/remote/HostRegistry.h"
+#include "indexing/statement/OrderedAnswer.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -36,6 +37,8 @@ public:
     QJsonArray catalogs();
     QJsonObject changeCatalog(const QString& name, bool start);
     std::shared_ptr<const RecordSet> query(const QString& statement, int maxRecords);
+    // The same rows, with their places in the order when withPlaces.
+    statement::OrderedAnswer answer(const QString& statement, int maxRecords, bool withPlaces);
 
 private:
     QJsonDocument request(const char* method, const std::string& path, const QByteArray& body);

@@ -4,6 +4,7 @@
 #include "common/Error.h"
 #include "indexing/registry/RegistryCatalogResolver.h"
 #include "indexing/remote/AccessToken.h"
+#include "indexing/remote/PlaceJson.h"
 #include "indexing/remote/VariantJson.h"
 #include "indexing/service/LocalAdminServer.h"
 #include "indexing/statement/IndexQueryProvider.h"
@@ -58,8 +59,9 @@ std::string jsonLine(const QJsonDocument& document) {
 }
 
 // Runs a statement over this computer's catalogs; its answer streams as
-// lines: the columns with the record count, one array per row, and a last
-// line that says the answer is whole.
+// lines: the columns with the record count, one line per row (the values,
+// or for an ordered answer an object with the values and the row's place),
+// and a last line that says the answer is whole.
 void answerQuery(const httplib::Request& request, httplib::Response& response) {
     QJsonParseError parsed;
     const QJsonObject body =
@@ -69,39 +71,44 @@ void answerQuery(const httplib::Request& request, httplib::Response& response) {
         answerError(response, 400, QStringLiteral("A query needs a statement"));
         return;
     }
-    std::shared_ptr<const RecordSet> records;
+    const bool ordered = body.value(QStringLiteral("ordered")).toBool();
+    auto answer = std::make_shared<statement::OrderedAnswer>();
     try {
         RegistryCatalogResolver catalogs;
         IndexQueryProvider provider(catalogs);
-        records = provider.execute(QString(), statement,
-                                   body.value(QStringLiteral("maxRecords")).toInt());
+        *answer =
+            provider.answer(statement, body.value(QStringLiteral("maxRecords")).toInt(), ordered);
     } catch (const std::exception& e) {
         answerError(response, 422, errorMessage(e));
         return;
     }
-    const QStringList names = records->fieldNames();
-    auto next = std::make_shared<int>(0); // the header, then rows from 1
+    auto next = std::make_shared<std::size_t>(0); // the header, then rows from 1
     response.set_chunked_content_provider(
-        "application/x-ndjson", [records, names, next](size_t, httplib::DataSink& sink) {
+        "application/x-ndjson", [answer, ordered, next](size_t, httplib::DataSink& sink) {
             constexpr int RowsPerChunk = 200;
+            const std::size_t count = answer->rows.size();
             std::string chunk;
             if (*next == 0) {
-                chunk = jsonLine(QJsonDocument(
-                    QJsonObject{{QStringLiteral("columns"), QJsonArray::fromStringList(names)},
-                                {QStringLiteral("recordCount"), records->recordCount()}}));
+                chunk = jsonLine(QJsonDocument(QJsonObject{
+                    {QStringLiteral("columns"), QJsonArray::fromStringList(answer->names)},
+                    {QStringLiteral("recordCount"), qint64(count)}}));
                 ++*next;
             }
-            for (int n = 0; n < RowsPerChunk && *next <= records->recordCount(); ++n, ++*next) {
+            for (int n = 0; n < RowsPerChunk && *next <= count; ++n, ++*next) {
                 QJsonArray row;
-                for (const QString& name : names)
-                    row.append(encodeVariant(records->field(*next, name)));
-                chunk += jsonLine(QJsonDocument(row));
+                for (const Variant& value : answer->rows[*next - 1])
+                    row.append(encodeVariant(value));
+                chunk += jsonLine(
+                    ordered ? QJsonDocument(QJsonObject{{QStringLiteral("row"), row},
+                                                        {QStringLiteral("place"),
+                                                         encodePlace(answer->places[*next - 1])}})
+                            : QJsonDocument(row));
             }
-            if (*next > records->recordCount())
+            if (*next > count)
                 chunk += jsonLine(QJsonDocument(QJsonObject{{QStringLiteral("end"), true}}));
             if (!sink.write(chunk.data(), chunk.size()))
                 return false;
-            if (*next > records->recordCount())
+            if (*next > count)
                 sink.done();
             return true;
         });

@@ -1,11 +1,10 @@
 #include "indexing/service/LocalAdminServer.h"
 
 #include "common/Error.h"
+#include "common/ThisComputer.h"
 #include "indexing/registry/ServicePaths.h"
 #include "indexing/service/DaemonLock.h"
 #include "indexing/service/LocalCatalogAdmin.h"
-
-#include <QSysInfo>
 
 namespace tessellon {
 
@@ -15,7 +14,7 @@ LocalAdminServer::LocalAdminServer()
 
 LocalAdminServer::LocalAdminServer(CatalogRegistry registry, QString lockFile)
     : registry_(std::move(registry)), lockFile_(std::move(lockFile)),
-      machineName_(QSysInfo::machineHostName()) {}
+      machineName_(thisComputerName()) {}
 
 AdminConnectionFactory LocalAdminServer::factory() {
     return [] { return std::make_unique<LocalAdminServer>(); };
@@ -30,7 +29,7 @@ QString LocalAdminServer::MachineName() {
 }
 
 void LocalAdminServer::SetMachineName(const QString& name) {
-    if (name == QLatin1String(".") || name.isEmpty() || name == QSysInfo::machineHostName()) {
+    if (namesThisComputer(name)) {
         machineName_ = name.isEmpty() ? QStringLiteral(".") : name;
         return;
     }

@@ -1,6 +1,9 @@
 #include "indexing/statement/IndexQueryProvider.h"
 
+#include "common/ThisComputer.h"
 #include "indexing/statement/AttachedStores.h"
+#include "indexing/statement/HostParts.h"
+#include "indexing/statement/HostStatements.h"
 #include "indexing/statement/Parser.h"
 #include "indexing/statement/ProviderFunctions.h"
 #include "indexing/statement/QueryPlanner.h"
@@ -11,7 +14,7 @@
 #include "indexing/store/StoreCheck.h"
 #include "indexing/store/StoreDamage.h"
 
-#include <QSysInfo>
+#include <future>
 
 namespace tessellon {
 
@@ -65,9 +68,10 @@ std::int64_t firstInteger(SqliteStatement& query) {
 // The plan of a name-order candidate: its match read into MatchedIds, then
 // the name index walked or the matched documents sorted, whichever reads less.
 QueryPlan planByName(SqliteConnection& connection, const Statement& statement,
-                     const NameOrderCandidate& candidate, const QString& schema, int maxRecords) {
+                     const NameOrderCandidate& candidate, const QString& schema, int maxRecords,
+                     bool withPlaces) {
     if (candidate.match.isEmpty())
-        return planNameOrder(statement, schema, maxRecords, true);
+        return planNameOrder(statement, schema, maxRecords, true, withPlaces);
     const QString table = QLatin1String(MatchedIds);
     connection.exec(QStringLiteral("DELETE FROM %1").arg(table));
     SqliteStatement fill(connection,
@@ -81,7 +85,7 @@ QueryPlan planByName(SqliteConnection& connection, const Statement& statement,
                               QStringLiteral("SELECT max(id) FROM %1.documents").arg(schema));
     const bool walk =
         firstInteger(matches) >= nameWalkThreshold(firstInteger(documents), maxRecords);
-    return planNameOrder(statement, schema, maxRecords, walk);
+    return planNameOrder(statement, schema, maxRecords, walk, withPlaces);
 }
 
 // SQLite found a store of the statement malformed without saying which: the
@@ -105,24 +109,113 @@ void markDamagedStores(SqliteConnection& connection, const StatementCatalogs& ca
         StoreDamage::mark(file, what);
 }
 
+SortValue sortValue(const SqliteStatement& row, int column) {
+    switch (row.type(column)) {
+    case SqliteStatement::Type::Integer:
+        return row.integer(column);
+    case SqliteStatement::Type::Real:
+        return row.real(column);
+    case SqliteStatement::Type::Text:
+    case SqliteStatement::Type::Blob:
+        return row.blob(column);
+    case SqliteStatement::Type::Null:
+        break;
+    }
+    return std::monostate();
+}
+
+// A host's answer must fit the statement before its rows are merged: one
+// value per selected property and a place of the order's length per row,
+// naming one of the host's catalogs.
+void checkHostAnswer(const OrderedAnswer& answer, const HostPart& part, std::size_t columns,
+                     std::size_t keys) {
+    bool fits =
+        std::size_t(answer.names.size()) == columns && answer.places.size() == answer.rows.size();
+    for (std::size_t r = 0; fits && r < answer.rows.size(); ++r) {
+        const RowPlace& place = answer.places[r];
+        const auto* catalog =
+            place.size() == keys ? std::get_if<std::int64_t>(&place[keys - 2]) : nullptr;
+        fits = answer.rows[r].size() == columns && catalog && *catalog >= 0 &&
+               std::size_t(*catalog) < part.sources.size();
+    }
+    if (!fits)
+        throw ProviderError(
+            QStringLiteral("The host %1 sent an answer that does not fit the statement")
+                .arg(part.host));
+}
+
 const char* const RebuildNote = " (the index is damaged and is rebuilt at its next update)";
 
 } // namespace
 
-IndexQueryProvider::IndexQueryProvider(CatalogResolver& catalogs, QString localHostName)
-    : catalogs_(catalogs),
-      localHostName_(localHostName.isEmpty() ? QSysInfo::machineHostName() : localHostName) {}
+IndexQueryProvider::IndexQueryProvider(CatalogResolver& catalogs, QString localHostName,
+                                       HostStatements* hosts)
+    : catalogs_(catalogs), hosts_(hosts),
+      localHostName_(localHostName.isEmpty() ? thisComputerName() : localHostName) {}
 
 IndexQueryProvider::~IndexQueryProvider() = default;
 
 std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, const QString& text,
                                                              int maxRecords) {
-    const Statement parsed = parseStatement(text);
+    OrderedAnswer rows = answer(text, maxRecords, false);
+    return std::make_shared<StatementRecordSet>(std::move(rows.names), std::move(rows.rows));
+}
 
+OrderedAnswer IndexQueryProvider::answer(const QString& text, int maxRecords, bool withPlaces) {
+    const Statement parsed = parseStatement(text);
+    const bool elsewhere =
+        hosts_ && std::any_of(parsed.sources.begin(), parsed.sources.end(),
+                              [this](const CatalogSource& source) {
+                                  return !namesThisComputer(source.host, localHostName_);
+                              });
+    return elsewhere ? acrossHosts(text, parsed, maxRecords)
+                     : run(text, parsed, maxRecords, withPlaces);
+}
+
+// Each computer runs its part with the statement's order and limit, all at
+// once; the parts' rows merge in that order, so the answer is the one a
+// single engine over all the catalogs would give. A part that fails fails
+// the whole with its message.
+OrderedAnswer IndexQueryProvider::acrossHosts(const QString& text, const Statement& parsed,
+                                              int maxRecords) {
+    const std::vector<HostPart> parts = splitByHost(text, parsed, [this](const QString& host) {
+        return namesThisComputer(host, localHostName_);
+    });
+    const std::vector<KeyOrder> order = placeOrder(parsed);
+    std::vector<std::future<OrderedAnswer>> asked(parts.size());
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        if (!parts[p].host.isEmpty())
+            asked[p] = std::async(std::launch::async, [this, &part = parts[p], maxRecords] {
+                return hosts_->ask(part.host, part.statement, maxRecords);
+            });
+    }
+    std::vector<OrderedAnswer> answers(parts.size());
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        if (parts[p].host.isEmpty())
+            answers[p] =
+                run(parts[p].statement, parseStatement(parts[p].statement), maxRecords, true);
+    }
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        if (asked[p].valid()) {
+            answers[p] = asked[p].get();
+            checkHostAnswer(answers[p], parts[p], parsed.selectList.size(), order.size());
+        }
+        // A part numbers its catalogs from 0; the whole numbers them in the
+        // order the statement names them.
+        for (RowPlace& place : answers[p].places) {
+            SortValue& catalog = place[order.size() - 2];
+            catalog = std::int64_t(parts[p].sources[std::size_t(std::get<std::int64_t>(catalog))]);
+        }
+    }
+    return mergeAnswers(std::move(answers), order, maxRecords);
+}
+
+OrderedAnswer IndexQueryProvider::run(const QString& text, const Statement& parsed, int maxRecords,
+                                      bool withPlaces) {
     StatementCatalogs catalogs;
     for (const CatalogSource& source : parsed.sources) {
         const QString where = describePosition(text, source.position);
-        if (!source.host.isEmpty() && source.host.compare(localHostName_, Qt::CaseInsensitive) != 0)
+        if (!namesThisComputer(source.host, localHostName_))
             throw ProviderError(
                 QStringLiteral("The host '%1' cannot be reached (at %2)").arg(source.host, where));
         const std::optional<ResolvedCatalog> catalog = catalogs_.findCatalog(source.catalog);
@@ -161,21 +254,29 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
         }
     }
 
-    std::vector<StatementRecordSet::Row> rows;
+    OrderedAnswer answer;
     QueryPlan plan;
     try {
         const SqliteConnection::TimeLimit timeLimit(connection, timeLimit_);
         const std::optional<NameOrderCandidate> byName = nameOrderCandidate(parsed, maxRecords);
-        plan = byName ? planByName(connection, parsed, *byName, schemaOfSource.front(), maxRecords)
-                      : planQuery(parsed, schemaOfSource, maxRecords);
+        plan = byName ? planByName(connection, parsed, *byName, schemaOfSource.front(), maxRecords,
+                                   withPlaces)
+                      : planQuery(parsed, schemaOfSource, maxRecords, withPlaces);
         SqliteStatement query(connection, plan.sql);
         bindAll(query, plan.parameters);
+        const int selected = int(plan.selectList.size());
         while (query.step()) {
             StatementRecordSet::Row row;
             row.reserve(plan.selectList.size());
-            for (std::size_t c = 0; c < plan.selectList.size(); ++c)
-                row.push_back(resultValue(plan.selectList[c], query, int(c)));
-            rows.push_back(std::move(row));
+            for (int c = 0; c < selected; ++c)
+                row.push_back(resultValue(plan.selectList[std::size_t(c)], query, c));
+            answer.rows.push_back(std::move(row));
+            if (plan.placeColumns > 0) {
+                RowPlace place;
+                for (int c = selected; c < selected + plan.placeColumns; ++c)
+                    place.push_back(sortValue(query, c));
+                answer.places.push_back(std::move(place));
+            }
         }
     } catch (const MalformedStoreError& e) {
         markDamagedStores(connection, catalogs, schemaOfSource, e.message());
@@ -191,10 +292,9 @@ std::shared_ptr<const RecordSet> IndexQueryProvider::execute(const QString&, con
     for (const QString& schema : schemaOfSource)
         countQuery(connection, schema);
 
-    QStringList names;
     for (Property p : plan.selectList)
-        names << propertyName(p);
-    return std::make_shared<StatementRecordSet>(names, std::move(rows));
+        answer.names << propertyName(p);
+    return answer;
 }
 
 } // namespace tessellon

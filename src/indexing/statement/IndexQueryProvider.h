@@ -7,6 +7,7 @@
 
 #include "common/QueryProvider.h"
 #include "indexing/registry/CatalogResolver.h"
+#include "indexing/statement/OrderedAnswer.h"
 
 #include <chrono>
 #include <memory>
@@ -15,18 +16,24 @@ namespace tessellon {
 
 namespace statement {
 class AttachedStores;
-}
+class HostStatements;
+struct Statement;
+} // namespace statement
 
 class IndexQueryProvider : public QueryProvider {
 public:
     // localHostName: the host prefix that means this computer (letter case
-    // ignored); other hosts cannot be reached yet.
-    explicit IndexQueryProvider(CatalogResolver& catalogs, QString localHostName = QString());
+    // ignored). The parts of a statement that name other hosts go to
+    // `hosts`; without it, those hosts cannot be reached.
+    explicit IndexQueryProvider(CatalogResolver& catalogs, QString localHostName = QString(),
+                                statement::HostStatements* hosts = nullptr);
     ~IndexQueryProvider() override;
 
     // The connection text is not consulted: the statement names its catalogs.
     std::shared_ptr<const RecordSet> execute(const QString& connectionText,
                                              const QString& statement, int maxRecords) override;
+    // The same rows, with their places in the order when withPlaces.
+    statement::OrderedAnswer answer(const QString& statement, int maxRecords, bool withPlaces);
 
     // How long a statement waits for a store that a writer holds locked.
     static constexpr int BusyTimeoutMs = 5000;
@@ -40,7 +47,13 @@ public:
     void setTimeLimit(std::chrono::milliseconds limit) { timeLimit_ = limit; }
 
 private:
+    statement::OrderedAnswer run(const QString& text, const statement::Statement& parsed,
+                                 int maxRecords, bool withPlaces);
+    statement::OrderedAnswer acrossHosts(const QString& text, const statement::Statement& parsed,
+                                         int maxRecords);
+
     CatalogResolver& catalogs_;
+    statement::HostStatements* hosts_;
     std::chrono::milliseconds timeLimit_ = DefaultTimeLimit;
     QString localHostName_;
     std::unique_ptr<statement::AttachedStores> stores_;

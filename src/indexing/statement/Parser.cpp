@@ -127,9 +127,14 @@ private:
             result.push_back(catalogSource());
             return result;
         }
+        qsizetype unionPosition = -1;
         for (;;) {
+            const qsizetype tablePosition = current().position;
             expectWord(QLatin1String("TABLE"));
-            result.push_back(catalogSource());
+            CatalogSource& source = result.emplace_back(catalogSource());
+            source.tablePosition = tablePosition;
+            source.unionPosition = unionPosition;
+            unionPosition = current().position;
             if (!takeWord(u"UNION"))
                 break;
             expectWord(QLatin1String("ALL"));
@@ -142,6 +147,8 @@ private:
     CatalogSource catalogSource() {
         CatalogSource source;
         source.position = current().position;
+        source.tablePosition = source.position;
+        source.catalogPosition = source.position;
         if (current().isWord(u"SCOPE") && peek(1).isSymbol(u"(")) {
             source.catalog = DefaultCatalog;
             source.catalogNamed = false;
@@ -150,6 +157,7 @@ private:
             for (;;) {
                 if (current().kind != TokenKind::Word)
                     fail(QStringLiteral("a catalog name"));
+                source.catalogPosition = current().position;
                 names << current().text;
                 advance();
                 if (current().isSymbol(u".") && peek(1).isSymbol(u".")) {
@@ -165,14 +173,15 @@ private:
         }
         expectWord(QLatin1String("SCOPE"));
         expectSymbol(QLatin1String("("));
-        if (!takeSymbol(u")")) {
+        if (!current().isSymbol(u")")) {
             do {
                 const Token& scope = expectString(QStringLiteral("a scope in single quotes"));
                 for (ScopeFolder& folder : readLiteral(scope, parseScopeText))
                     source.folders.push_back(std::move(folder));
             } while (takeSymbol(u","));
-            expectSymbol(QLatin1String(")"));
         }
+        source.end = current().position + 1;
+        expectSymbol(QLatin1String(")"));
         return source;
     }
 

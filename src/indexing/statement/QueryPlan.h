@@ -23,6 +23,8 @@ struct QueryPlan {
     std::vector<SqlParameter> parameters;
     // The result columns in order: column i holds selectList[i].
     std::vector<Property> selectList;
+    // How many columns after them hold the row's place in the order.
+    int placeColumns = 0;
 };
 
 } // namespace tessellon::statement

@@ -318,6 +318,13 @@ bool testsMoreThanNames(const Condition& condition) {
         condition.node);
 }
 
+// The order the rows come in: ORDER BY, or by default descending Rank.
+std::vector<OrderKey> effectiveOrder(const Statement& statement) {
+    if (statement.orderBy.empty())
+        return {{Property::Rank, true}};
+    return statement.orderBy;
+}
+
 QString rankingMatchOf(const SplitCondition& split) {
     QString match;
     for (const FullTextPredicate* p : split.ranking)
@@ -350,7 +357,7 @@ std::int64_t nameWalkThreshold(std::int64_t documents, int maxRecords) {
 }
 
 QueryPlan planNameOrder(const Statement& statement, const QString& schema, int maxRecords,
-                        bool walkNames) {
+                        bool walkNames, bool withPlaces) {
     QueryPlan plan;
     plan.selectList = statement.selectList;
     const Expressions expressions{false, false};
@@ -358,6 +365,10 @@ QueryPlan planNameOrder(const Statement& statement, const QString& schema, int m
     QStringList columns;
     for (Property p : statement.selectList)
         columns << expressions.value(p);
+    if (withPlaces) {
+        columns << QStringLiteral("d.filename, 0, d.path");
+        plan.placeColumns = 3;
+    }
     const SplitCondition split = splitCondition(statement.where);
     const bool matched = !split.ranking.empty();
     QString source;
@@ -385,16 +396,14 @@ QueryPlan planNameOrder(const Statement& statement, const QString& schema, int m
     return plan;
 }
 
-QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int maxRecords) {
+QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int maxRecords,
+                    bool withPlaces) {
     Q_ASSERT(schemas.size() == qsizetype(statement.sources.size()));
     QueryPlan plan;
     plan.selectList = statement.selectList;
 
     const SplitCondition split = splitCondition(statement.where);
-    // Without ORDER BY, rows come by descending Rank.
-    std::vector<OrderKey> order = statement.orderBy;
-    if (order.empty())
-        order.push_back({Property::Rank, true});
+    const std::vector<OrderKey> order = effectiveOrder(statement);
 
     // When only the full-text match decides which rows come and in which
     // order, each catalog ranks its matches alone and only the best
@@ -476,15 +485,21 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
     QStringList outputs;
     for (std::size_t i = 0; i < statement.selectList.size(); ++i)
         outputs << QStringLiteral("v%1").arg(i);
+    // The same order that merges the answers of several computers.
+    const std::vector<KeyOrder> keyOrder = placeOrder(statement);
     QStringList orderTerms;
     for (std::size_t i = 0; i < order.size(); ++i) {
-        const bool text = isTextKind(propertyKind(order[i].property));
         orderTerms << orderColumns[qsizetype(i)] +
-                          (text ? QStringLiteral(" COLLATE ") + QLatin1String(CollationName)
-                                : QString()) +
-                          (order[i].descending ? QStringLiteral(" DESC") : QString());
+                          (keyOrder[i].collated
+                               ? QStringLiteral(" COLLATE ") + QLatin1String(CollationName)
+                               : QString()) +
+                          (keyOrder[i].descending ? QStringLiteral(" DESC") : QString());
     }
     orderTerms << QStringLiteral("t_catalog") << pathColumn;
+    if (withPlaces) {
+        outputs << orderColumns << QStringLiteral("t_catalog") << pathColumn;
+        plan.placeColumns = int(orderColumns.size()) + 2;
+    }
 
     plan.sql =
         QStringLiteral("SELECT %1 FROM (%2) ORDER BY %3 LIMIT ?")
@@ -492,6 +507,15 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
                  orderTerms.join(QLatin1String(", ")));
     plan.parameters.push_back(std::int64_t(maxRecords > 0 ? maxRecords : -1));
     return plan;
+}
+
+std::vector<KeyOrder> placeOrder(const Statement& statement) {
+    std::vector<KeyOrder> order;
+    for (const OrderKey& key : effectiveOrder(statement))
+        order.push_back({key.descending, isTextKind(propertyKind(key.property))});
+    order.push_back({false, false}); // the catalog
+    order.push_back({false, false}); // the path bytes
+    return order;
 }
 
 } // namespace tessellon::statement

@@ -11,6 +11,7 @@
 // serves shallow ones.
 #pragma once
 
+#include "indexing/statement/OrderedAnswer.h"
 #include "indexing/statement/QueryPlan.h"
 #include "indexing/statement/Statement.h"
 #include "indexing/store/NameCollation.h"
@@ -42,11 +43,17 @@ inline constexpr const char* MatchedIds = "temp.tessellon_matched";
 std::int64_t nameWalkThreshold(std::int64_t documents, int maxRecords);
 // The plan of a candidate on the attached `schema`, with MatchedIds filled.
 QueryPlan planNameOrder(const Statement& statement, const QString& schema, int maxRecords,
-                        bool walkNames);
+                        bool walkNames, bool withPlaces);
 
 // schemas[i] is the attached schema name of statement.sources[i]. The plan
 // refers to patterns inside the statement, which must outlive it.
-// maxRecords 0 means no cap.
-QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int maxRecords);
+// maxRecords 0 means no cap. withPlaces adds each row's place in the order
+// (OrderedAnswer) as the columns after the selected ones.
+QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int maxRecords,
+                    bool withPlaces);
+
+// How the places of the statement's rows compare: its ORDER BY (by default
+// Rank, descending), then catalog and path.
+std::vector<KeyOrder> placeOrder(const Statement& statement);
 
 } // namespace tessellon::statement

@@ -68,12 +68,17 @@ struct Condition {
         node;
 };
 
-// One catalog of the FROM part, with the folders its scope names.
+// One catalog of the FROM part, with the folders its scope names and where
+// its parts stand in the statement's text.
 struct CatalogSource {
     QString host;    // empty when the statement names none
     QString catalog; // "System" for a bare SCOPE()
     bool catalogNamed = true;
-    qsizetype position = 0;
+    qsizetype position = 0;           // of the host, else of the catalog or SCOPE
+    qsizetype catalogPosition = 0;    // of the catalog or SCOPE, after the host
+    qsizetype tablePosition = 0;      // of TABLE in a union, else as position
+    qsizetype unionPosition = -1;     // of the UNION ALL before it, if any
+    qsizetype end = 0;                // just after the scope's ")"
     std::vector<ScopeFolder> folders; // empty: the whole catalog
 };
 

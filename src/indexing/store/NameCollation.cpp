@@ -12,9 +12,15 @@ int asciiLower(unsigned char c) {
     return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c;
 }
 
-int compare(void*, int lengthA, const void* a, int lengthB, const void* b) {
-    const auto* pa = static_cast<const unsigned char*>(a);
-    const auto* pb = static_cast<const unsigned char*>(b);
+int compareForSqlite(void*, int lengthA, const void* a, int lengthB, const void* b) {
+    return compare(static_cast<const char*>(a), lengthA, static_cast<const char*>(b), lengthB);
+}
+
+} // namespace
+
+int compare(const char* a, int lengthA, const char* b, int lengthB) {
+    const auto* pa = reinterpret_cast<const unsigned char*>(a);
+    const auto* pb = reinterpret_cast<const unsigned char*>(b);
     const int common = std::min(lengthA, lengthB);
     for (int i = 0; i < common; ++i) {
         if (pa[i] >= 0x80 || pb[i] >= 0x80) {
@@ -32,10 +38,8 @@ int compare(void*, int lengthA, const void* a, int lengthB, const void* b) {
     return lengthA - lengthB;
 }
 
-} // namespace
-
 int registerWith(sqlite3* db) {
-    return sqlite3_create_collation(db, Name, SQLITE_UTF8, nullptr, compare);
+    return sqlite3_create_collation(db, Name, SQLITE_UTF8, nullptr, compareForSqlite);
 }
 
 } // namespace tessellon::NameCollation

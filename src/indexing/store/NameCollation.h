@@ -11,6 +11,9 @@ namespace tessellon::NameCollation {
 
 inline constexpr const char* Name = "tessellon_nocase";
 
+// Compares two UTF-8 texts in this order: below zero, zero or above zero.
+int compare(const char* a, int lengthA, const char* b, int lengthB);
+
 // SQLite's result code.
 int registerWith(sqlite3* db);
 

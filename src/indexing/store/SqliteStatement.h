@@ -37,10 +37,13 @@ public:
     void run();
     void reset();
 
+    enum class Type { Integer, Real, Text, Blob, Null };
+    Type type(int column) const;
     bool isNull(int column) const;
     std::int64_t integer(int column) const;
     double real(int column) const;
     QString text(int column) const;
+    // The bytes of a blob, or the UTF-8 of a text.
     QByteArray blob(int column) const;
 
 private:

@@ -3,6 +3,7 @@
 // values and the errors users meet.
 #include "FullTextDamage.h"
 #include "statement/CatalogFixture.h"
+#include "support/BreakOutStatements.h"
 #include "support/QtPrinters.h"
 
 #include "common/BrowsingDataSet.h"
@@ -591,14 +592,7 @@ TEST(ProviderWithoutSystem, BareScopeSaysTheDefaultCatalogIsMissing) {
 }
 
 TEST_F(ProviderTest, TextThatTriesToBreakOutChangesNothing) {
-    const QString attacks[] = {
-        "SELECT Path FROM SCOPE() WHERE CONTAINS(All, 'x'); DROP TABLE documents; --')",
-        "SELECT Path FROM SCOPE() WHERE Filename = '); DROP TABLE documents; --'",
-        "SELECT Path FROM SCOPE() WHERE CONTAINS(All, '\"x\") OR rowid > 0 --')",
-        "SELECT Path FROM SCOPE(' \"/x\") OR 1=1; DELETE FROM documents; --\" ')",
-        "SELECT Path FROM SCOPE() WHERE MATCHES(Filename, '*'' OR ''1''=''1')",
-    };
-    for (const QString& attack : attacks) {
+    for (const QString& attack : BreakOutStatements) {
         const QString message = fixture.errorOf(attack);
         if (message.isEmpty()) {
             EXPECT_TRUE(fixture.paths(attack).isEmpty()) << attack.toStdString();

@@ -1,0 +1,58 @@
+#include "indexing/remote/PlaceJson.h"
+
+#include "common/Error.h"
+
+namespace tessellon {
+
+using statement::RowPlace;
+using statement::SortValue;
+
+QJsonArray encodePlace(const RowPlace& place) {
+    QJsonArray json;
+    for (const SortValue& value : place) {
+        std::visit(
+            [&json](const auto& v) {
+                using T = std::decay_t<decltype(v)>;
+                if constexpr (std::is_same_v<T, std::int64_t>)
+                    json.append(QJsonArray{QStringLiteral("i"), QString::number(v)});
+                else if constexpr (std::is_same_v<T, double>)
+                    json.append(QJsonArray{QStringLiteral("r"), QString::number(v, 'g', 17)});
+                else if constexpr (std::is_same_v<T, QByteArray>)
+                    json.append(QJsonArray{QStringLiteral("b"), QString::fromLatin1(v.toBase64())});
+                else
+                    json.append(QJsonValue::Null);
+            },
+            value);
+    }
+    return json;
+}
+
+RowPlace decodePlace(const QJsonArray& json) {
+    RowPlace place;
+    for (const QJsonValue& entry : json) {
+        if (entry.isNull()) {
+            place.emplace_back();
+            continue;
+        }
+        const QString kind = entry[0].toString();
+        const QString text = entry[1].toString();
+        bool ok = entry.isArray() && entry.toArray().size() == 2;
+        if (ok && kind == u"i") {
+            place.emplace_back(text.toLongLong(&ok));
+        } else if (ok && kind == u"r") {
+            place.emplace_back(text.toDouble(&ok));
+        } else if (ok && kind == u"b") {
+            const auto bytes = QByteArray::fromBase64Encoding(
+                text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+            ok = bool(bytes);
+            place.emplace_back(*bytes);
+        } else {
+            ok = false;
+        }
+        if (!ok)
+            throw ProviderError(QStringLiteral("The host sent a sort value that cannot be read"));
+    }
+    return place;
+}
+
+} // namespace tessellon
