@@ -1,7 +1,8 @@
 // Two other computers' services, listed in hosts.ini: the host step binds
 // each in turn, the catalog list shows that host's catalogs, the catalog
-// action stops the catalog on that host only, and one statement over the
-// catalogs of both and of this computer answers as one engine would.
+// action stops the catalog on that host only, a search there finds its
+// files, and one statement over the catalogs of both and of this computer
+// answers as one engine would.
 #include "OtherComputer.h"
 #include "app/ProgramServices.h"
 #include "app/TKorvaneTessellonMain.h"
@@ -10,7 +11,6 @@
 #include "indexing/remote/HostAdminServer.h"
 #include "indexing/remote/HostRegistry.h"
 #include "query/TKorvaneTessellonAdvancedSQL.h"
-#include "support/FakeDataAccess.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingPlatform.h"
 
@@ -40,8 +40,8 @@ TEST(RemoteHosts, HostStepListsAndActsOnEachHostsCatalogs) {
 
     RecordingPlatform platform;
     platform.computer = QSysInfo::machineHostName();
-    FakeQueryProvider provider;
-    TKorvaneTessellonMain main(platform, provider, HostAdminServer::factory());
+    ProgramServices program;
+    TKorvaneTessellonMain main(platform, program.provider(), HostAdminServer::factory());
     TKorvaneTessellonAdvancedSQL dialog(main);
     main.setAdvancedDialog(&dialog);
 
@@ -59,6 +59,15 @@ TEST(RemoteHosts, HostStepListsAndActsOnEachHostsCatalogs) {
         EXPECT_FALSE(main.hostunreachable) << platform.messages.join(u'\n').toStdString();
         EXPECT_EQ(catalogNames(main), step.catalogs);
     }
+    // A search over the bound host's catalog finds its file, with its path there.
+    main.ComboBox100.text = u"home"_qs;
+    main.SearchbtnClick();
+    EXPECT_FALSE(main.lastRunFailed) << main.Memo1.text.toStdString();
+    ASSERT_EQ(main.ListView1.itemCount(), 1) << main.Memo1.text.toStdString();
+    EXPECT_EQ(main.GetPath(1), b.dir.filePath(u"Web/index.html"_qs));
+    EXPECT_TRUE(main.Memo1.text.contains(u"Host: SERVER2 Catalog(s): 'Web'"_qs))
+        << main.Memo1.text.toStdString();
+
     // The figures of the bound host, and its catalog stopped there only.
     EXPECT_EQ(main.CatalogListView.items[0].subItems.value(0), u"running"_qs);
     main.CatalogListView.selectedIndex = 0;
