@@ -24,6 +24,10 @@ const char* const Usage = R"(usage: tessellon-admin COMMAND [ARGUMENTS]
   remote disable | remote status | remote token --renew
   hosts add NAME URL --token-file FILE [--ca-file FILE] | hosts list | hosts remove NAME
   query [--max N] STATEMENT
+      prints a header and one tab-separated line per row; in values a
+      backslash, tab, line feed and carriage return are written as \\, \t, \n
+      and \r, and other control characters and bytes that are not UTF-8 as
+      \xHH, so every name can be read back byte for byte
 )";
 
 // Runs a statement over the catalogs of the registry.

@@ -6,6 +6,11 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tessellon::TextFile {
 
@@ -54,14 +59,29 @@ QStringList splitLines(const QString& text) {
 }
 
 QString readText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw FileError(
-            QStringLiteral("Cannot open file \"%1\": %2").arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    const auto cannot = [&path](const char* what, const QString& why) {
+        return FileError(QStringLiteral("Cannot %1 file \"%2\": %3")
+                             .arg(QLatin1String(what), path, why));
+    };
+    // Opened without waiting, so that a FIFO cannot hold the program, and
+    // read only when it is a regular file: a device or a pipe could feed
+    // it without end.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw cannot("open", QString::fromLocal8Bit(std::strerror(errno)));
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw cannot("open", file.errorString());
+    }
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))
+        throw cannot("open", QStringLiteral("it is not a regular file"));
+    const QByteArray bytes = file.read(MaxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        throw FileError(
-            QStringLiteral("Cannot read file \"%1\": %2").arg(path, file.errorString()));
+        throw cannot("read", file.errorString());
+    if (bytes.size() > MaxBytes)
+        throw cannot("read", QStringLiteral("it is larger than %1 MB").arg(MaxBytes >> 20));
     return decode(bytes);
 }
 

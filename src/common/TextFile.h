@@ -19,7 +19,11 @@ QString decode(const QByteArray& bytes);
 // another (empty) line.
 QStringList splitLines(const QString& text);
 
-// Reads the whole file as text; throws FileError naming the path.
+// The largest file readText reads: far beyond any search or query file.
+inline constexpr qint64 MaxBytes = 16 << 20;
+
+// Reads the whole of a regular file of at most MaxBytes as text; throws
+// FileError naming the path and saying why otherwise.
 QString readText(const QString& path);
 QStringList readLines(const QString& path);
 

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace tessellon;
 
@@ -62,7 +63,34 @@ TEST(TextFile, FailuresNameThePathAndLeaveNoFile) {
         EXPECT_TRUE(e.message().contains(missingFolder));
     }
     EXPECT_FALSE(QFile::exists(missingFolder));
-    EXPECT_THROW(TextFile::readText(dir.filePath(u"absent.txt"_qs)), FileError);
+}
+
+// Only regular files of a sane size are read: a pipe would hold the program
+// and a device would feed it without end.
+TEST(TextFile, ReadsOnlyRegularFilesOfASaneSize) {
+    TempDir dir;
+    const QString fifo = dir.filePath(u"pipe"_qs);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile big(dir.filePath(u"big.SQL"_qs));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(TextFile::MaxBytes + 1));
+    big.close();
+    const struct {
+        QString path;
+        QString why;
+    } refused[] = {{dir.filePath(u"absent.txt"_qs), u"No such file or directory"_qs},
+                   {fifo, u"it is not a regular file"_qs},
+                   {u"/dev/zero"_qs, u"it is not a regular file"_qs},
+                   {dir.path(), u"it is not a regular file"_qs},
+                   {big.fileName(), u"it is larger than 16 MB"_qs}};
+    for (const auto& r : refused) {
+        try {
+            TextFile::readText(r.path);
+            ADD_FAILURE() << r.path.toStdString();
+        } catch (const FileError& e) {
+            EXPECT_TRUE(e.message().contains(u'"' + r.path + u"\": "_qs + r.why))
+                << e.message().toStdString();
+        }
+    }
 }
 
 TEST(PathCodec, RoundTripsBytesThatAreNotUtf8) {

@@ -1,6 +1,8 @@
 #include "indexing/statement/QueryCommand.h"
 
 #include "common/Error.h"
+#include "common/PathCodec.h"
+#include "common/Utf8.h"
 #include "indexing/statement/IndexQueryProvider.h"
 
 namespace tessellon {
@@ -9,14 +11,50 @@ namespace {
 
 const QString Usage = QStringLiteral("Usage: tessellon-admin query [--max N] STATEMENT");
 
-// Texts as they are, dates in local time, arrays in square brackets.
+// A text as one cell of a tab-separated line that a terminal shows as it
+// is and from which the exact bytes of a file name can be read back: a
+// backslash, a tab, a line break and every other control character, and
+// every byte that is not UTF-8, are written as \\, \t, \n, \r and \xHH.
+QString escapedCell(const QString& text) {
+    const QByteArray bytes = PathCodec::toBytes(text);
+    QString cell;
+    const auto hex = [&cell](const QByteArray& raw) {
+        for (const char byte : raw)
+            cell += QStringLiteral("\\x") +
+                    QString::number(uchar(byte), 16).rightJustified(2, u'0').toUpper();
+    };
+    for (qsizetype i = 0; i < bytes.size();) {
+        const int length = std::max(Utf8::validSequenceAt(bytes, i), 1);
+        const QByteArray sequence = bytes.mid(i, length);
+        i += length;
+        const QString character = QString::fromUtf8(sequence);
+        const char16_t u = character.size() == 1 ? character[0].unicode() : 0xFFFF;
+        if (length == 1 && uchar(sequence[0]) >= 0x80)
+            hex(sequence); // not UTF-8
+        else if (u == u'\\')
+            cell += QStringLiteral("\\\\");
+        else if (u == u'\t')
+            cell += QStringLiteral("\\t");
+        else if (u == u'\n')
+            cell += QStringLiteral("\\n");
+        else if (u == u'\r')
+            cell += QStringLiteral("\\r");
+        else if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) // C0, DEL and C1 controls
+            hex(sequence);
+        else
+            cell += character;
+    }
+    return cell;
+}
+
+// Texts escaped as above, dates in local time, arrays in square brackets.
 QString cellText(const Variant& value) {
     switch (value.kind()) {
     case Variant::Kind::Empty:
     case Variant::Kind::Null:
         return QString();
     case Variant::Kind::Text:
-        return value.toText();
+        return escapedCell(value.toText());
     case Variant::Kind::DateTime:
         return value.toDateTime().toLocalTime().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
     case Variant::Kind::Boolean:

@@ -2,6 +2,7 @@
 // dates in local time, arrays in brackets; failures on stderr with status 1.
 #include "statement/CatalogFixture.h"
 
+#include "common/PathCodec.h"
 #include "indexing/statement/QueryCommand.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,34 @@ TEST_F(QueryCommandTest, CapsRowsAndAcceptsTheStatementInPieces) {
     EXPECT_EQ(out, "Filename\ntwo.txt\n");
     EXPECT_EQ(run({"--max=0", "SELECT Filename FROM SCOPE()"}), 0);
     EXPECT_EQ(out.count('\n'), 3);
+}
+
+// Each row stays one line that a terminal shows as it is, and a name's
+// exact bytes can be read back from it.
+TEST_F(QueryCommandTest, NamesAreEscapedLosslessly) {
+    const struct {
+        QByteArray name;
+        QString shown;
+    } cases[] = {
+        {"tab\there", "tab\\there"},
+        {"line\nbreak\r", "line\\nbreak\\r"},
+        {"back\\slash", "back\\\\slash"},
+        {"\x1b[31mred", "\\x1B[31mred"},
+        {"c1\xc2\x9b", "c1\\xC2\\x9B"},
+        {"bad\xff\xc3", "bad\\xFF\\xC3"},
+        {"Gr\xc3\xbc\xc3\x9f\xe2\x82\xac", "Grüß€"},
+    };
+    std::vector<CorpusFile> files;
+    for (const auto& c : cases)
+        files.push_back({"odd/" + PathCodec::fromBytes(c.name), "odd"});
+    fixture.addCatalog("Odd", files);
+    for (const auto& c : cases) {
+        const QString path = fixture.root() + "/odd/" + PathCodec::fromBytes(c.name);
+        const QString statement =
+            "SELECT Path FROM Odd..SCOPE() WHERE Path = '" + path + "'";
+        EXPECT_EQ(run({statement}), 0) << err.toStdString();
+        EXPECT_EQ(out, "Path\n" + fixture.root() + "/odd/" + c.shown + "\n");
+    }
 }
 
 TEST_F(QueryCommandTest, FailuresGoToStderrWithStatusOne) {
