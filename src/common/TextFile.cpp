@@ -60,8 +60,8 @@ QStringList splitLines(const QString& text) {
 
 QString readText(const QString& path) {
     const auto cannot = [&path](const char* what, const QString& why) {
-        return FileError(QStringLiteral("Cannot %1 file \"%2\": %3")
-                             .arg(QLatin1String(what), path, why));
+        return FileError(
+            QStringLiteral("Cannot %1 file \"%2\": %3").arg(QLatin1String(what), path, why));
     };
     // Opened without waiting, so that a FIFO cannot hold the program, and
     // read only when it is a regular file: a device or a pipe could feed

@@ -8,8 +8,8 @@ namespace tessellon {
 
 class NetworkHostStatements : public statement::HostStatements {
 public:
-    statement::OrderedAnswer ask(const QString& host, const QString& statement,
-                                 int maxRecords) override;
+    statement::OrderedAnswer ask(const QString& host, const QString& statement, int maxRecords,
+                                 statement::Cancellation& cancellation) override;
 };
 
 } // namespace tessellon

@@ -2,6 +2,8 @@
 
 #include "common/Error.h"
 
+#include <cmath>
+
 namespace tessellon {
 
 using statement::RowPlace;
@@ -17,6 +19,9 @@ QJsonArray encodePlace(const RowPlace& place) {
                     json.append(QJsonArray{QStringLiteral("i"), QString::number(v)});
                 else if constexpr (std::is_same_v<T, double>)
                     json.append(QJsonArray{QStringLiteral("r"), QString::number(v, 'g', 17)});
+                else if constexpr (std::is_same_v<T, statement::SortText>)
+                    json.append(
+                        QJsonArray{QStringLiteral("t"), QString::fromLatin1(v.utf8.toBase64())});
                 else if constexpr (std::is_same_v<T, QByteArray>)
                     json.append(QJsonArray{QStringLiteral("b"), QString::fromLatin1(v.toBase64())});
                 else
@@ -40,12 +45,17 @@ RowPlace decodePlace(const QJsonArray& json) {
         if (ok && kind == u"i") {
             place.emplace_back(text.toLongLong(&ok));
         } else if (ok && kind == u"r") {
-            place.emplace_back(text.toDouble(&ok));
-        } else if (ok && kind == u"b") {
+            const double real = text.toDouble(&ok);
+            ok = ok && std::isfinite(real); // SQLite holds no NaN and no infinity
+            place.emplace_back(real);
+        } else if (ok && (kind == u"t" || kind == u"b")) {
             const auto bytes = QByteArray::fromBase64Encoding(
                 text.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
             ok = bool(bytes);
-            place.emplace_back(*bytes);
+            if (kind == u"t")
+                place.emplace_back(statement::SortText{*bytes});
+            else
+                place.emplace_back(*bytes);
         } else {
             ok = false;
         }

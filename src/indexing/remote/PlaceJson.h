@@ -1,6 +1,7 @@
 // A row's place in its statement's order on the wire: a JSON array with one
-// entry per sort value, null, ["i", integer] or ["r", real] as exact text, or
-// ["b", base64 bytes], that decodes to the very same values.
+// entry per sort value, null, ["i", integer] or ["r", real] as exact text,
+// ["t", base64 UTF-8] or ["b", base64 blob], that decodes to the very same
+// values.
 #pragma once
 
 #include "indexing/statement/OrderedAnswer.h"

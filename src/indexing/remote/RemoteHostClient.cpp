@@ -6,6 +6,7 @@
 #include "indexing/remote/VariantJson.h"
 #include "indexing/statement/StatementRecordSet.h"
 
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QUrl>
 #include <httplib.h>
@@ -15,30 +16,46 @@ namespace tessellon {
 namespace {
 
 // Reads the answer's lines as they arrive, so a long answer never sits
-// whole in one buffer.
+// whole in one buffer, and refuses an answer that could only be a host's
+// fault: an endless line, more rows than asked for, places of differing
+// lengths, anything after the end.
 class AnswerReader {
 public:
-    bool take(const char* data, size_t length) {
+    explicit AnswerReader(int maxRecords) : maxRecords_(maxRecords) {}
+
+    // Throws ProviderError for an answer that cannot be read.
+    void take(const char* data, size_t length) {
         pending_.append(data, qsizetype(length));
         for (qsizetype end = pending_.indexOf('\n'); end >= 0; end = pending_.indexOf('\n')) {
             line(pending_.left(end));
             pending_.remove(0, end + 1);
         }
-        return true;
+        if (pending_.size() > MaxLineBytes)
+            fail();
     }
     bool whole() const { return ended_ && pending_.isEmpty(); }
     // The rows as they came, once the answer is whole.
     statement::OrderedAnswer result() { return std::move(answer_); }
 
 private:
+    static constexpr qsizetype MaxLineBytes = 4 << 20;
+
+    [[noreturn]] static void fail() {
+        throw ProviderError(QStringLiteral("The host sent an answer that cannot be read"));
+    }
     void line(const QByteArray& text) {
+        if (ended_)
+            fail();
         const QJsonDocument document = QJsonDocument::fromJson(text);
         if (document.isArray()) {
             row(document.array());
         } else if (document.object().contains(QStringLiteral("row"))) {
             row(document[QStringLiteral("row")].toArray());
             answer_.places.push_back(decodePlace(document[QStringLiteral("place")].toArray()));
-        } else if (document.object().contains(QStringLiteral("columns"))) {
+            if (answer_.places.back().size() != answer_.places.front().size())
+                fail();
+        } else if (document.object().contains(QStringLiteral("columns")) &&
+                   answer_.names.isEmpty()) {
             for (const QJsonValue& name : document[QStringLiteral("columns")].toArray())
                 answer_.names << name.toString();
             // A hint only: a host cannot make this side reserve without bound.
@@ -48,10 +65,12 @@ private:
         } else if (document[QStringLiteral("end")].toBool()) {
             ended_ = true;
         } else {
-            throw ProviderError(QStringLiteral("The host sent an answer that cannot be read"));
+            fail();
         }
     }
     void row(const QJsonArray& values) {
+        if (maxRecords_ > 0 && answer_.rows.size() >= std::size_t(maxRecords_))
+            throw ProviderError(QStringLiteral("The host sent more rows than asked for"));
         statement::StatementRecordSet::Row row;
         for (const QJsonValue& value : values)
             row.push_back(decodeVariant(value));
@@ -60,6 +79,7 @@ private:
         answer_.rows.push_back(std::move(row));
     }
 
+    int maxRecords_;
     statement::OrderedAnswer answer_;
     QByteArray pending_;
     bool ended_ = false;
@@ -103,6 +123,7 @@ RemoteHostClient::RemoteHostClient(const RemoteHost& host)
 RemoteHostClient::~RemoteHostClient() = default;
 
 void RemoteHostClient::setTimeouts(int connectSeconds, int requestSeconds) {
+    requestSeconds_ = requestSeconds;
     client_->set_connection_timeout(connectSeconds, 0);
     client_->set_read_timeout(requestSeconds, 0);
     client_->set_write_timeout(requestSeconds, 0);
@@ -163,8 +184,15 @@ std::shared_ptr<const RecordSet> RemoteHostClient::query(const QString& statemen
 }
 
 statement::OrderedAnswer RemoteHostClient::answer(const QString& statement, int maxRecords,
-                                                  bool withPlaces) {
-    AnswerReader reader;
+                                                  bool withPlaces,
+                                                  statement::Cancellation* cancellation) {
+    const auto calledOff = [&] {
+        return ProviderError(
+            QStringLiteral("The question to host %1 was called off").arg(host_.name));
+    };
+    if (cancellation && cancellation->cancelled())
+        throw calledOff();
+    AnswerReader reader(maxRecords);
     httplib::Request request;
     request.method = "POST";
     request.path = "/v1/query";
@@ -174,17 +202,42 @@ statement::OrderedAnswer RemoteHostClient::answer(const QString& statement, int 
                                              {QStringLiteral("ordered"), withPlaces}})
                        .toJson(QJsonDocument::Compact)
                        .toStdString();
+    // Shutting the socket down is the one thing another thread may do to a
+    // request in flight; it ends the wait at once.
+    const statement::Cancellation::Registration stop(cancellation, [this] { client_->stop(); });
+    QElapsedTimer clock;
+    clock.start();
     std::string errorBody;
+    std::optional<ProviderError> failure;
     httplib::Response response;
     request.content_receiver = [&](const char* data, size_t length, uint64_t, uint64_t) {
+        if (cancellation && cancellation->cancelled())
+            return false;
+        if (clock.elapsed() > 2000 * qint64(requestSeconds_)) {
+            failure = ProviderError(QStringLiteral("The host %1 sent no whole answer within %2 s")
+                                        .arg(host_.name)
+                                        .arg(2 * requestSeconds_));
+            return false;
+        }
         if (response.status != 200) {
-            errorBody.append(data, length);
+            errorBody.append(data, std::min(length, MaxErrorBytes - errorBody.size()));
             return true;
         }
-        return reader.take(data, length);
+        try {
+            reader.take(data, length);
+            return true;
+        } catch (const ProviderError& e) {
+            failure = e;
+            return false;
+        }
     };
     httplib::Error error = httplib::Error::Success;
-    if (!client_->send(request, response, error))
+    const bool sent = client_->send(request, response, error);
+    if (failure)
+        throw *failure;
+    if (cancellation && cancellation->cancelled())
+        throw calledOff();
+    if (!sent)
         unreachable(failureText(error));
     if (response.status != 200)
         refused(response.status, errorBody);

@@ -6,7 +6,7 @@
 
 #include "common/QueryProvider.h"
 #include "indexing/remote/HostRegistry.h"
-#include "indexing/statement/OrderedAnswer.h"
+#include "indexing/statement/HostStatements.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -27,7 +27,8 @@ public:
     explicit RemoteHostClient(const RemoteHost& host);
     ~RemoteHostClient();
 
-    // Seconds to connect and to wait for each answer (tests shorten them).
+    // Seconds to connect, to wait for each part of an answer, and twice
+    // that for a whole answer (tests shorten them).
     void setTimeouts(int connectSeconds, int requestSeconds);
 
     bool isRunning();
@@ -37,15 +38,21 @@ public:
     QJsonArray catalogs();
     QJsonObject changeCatalog(const QString& name, bool start);
     std::shared_ptr<const RecordSet> query(const QString& statement, int maxRecords);
-    // The same rows, with their places in the order when withPlaces.
-    statement::OrderedAnswer answer(const QString& statement, int maxRecords, bool withPlaces);
+    // The same rows, with their places in the order when withPlaces; the
+    // cancellation, if any, ends the question at once.
+    statement::OrderedAnswer answer(const QString& statement, int maxRecords, bool withPlaces,
+                                    statement::Cancellation* cancellation = nullptr);
 
 private:
     QJsonDocument request(const char* method, const std::string& path, const QByteArray& body);
     [[noreturn]] void unreachable(const QString& why) const;
     [[noreturn]] void refused(int status, const std::string& body) const;
 
+    // The most of a refusal's body that is kept for its message.
+    static constexpr std::size_t MaxErrorBytes = 64 * 1024;
+
     RemoteHost host_;
+    int requestSeconds_ = RequestTimeoutSeconds;
     std::string authorization_;
     std::unique_ptr<httplib::Client> client_;
 };

@@ -14,7 +14,9 @@
 #include "indexing/store/StoreCheck.h"
 #include "indexing/store/StoreDamage.h"
 
+#include <functional>
 #include <future>
+#include <mutex>
 
 namespace tessellon {
 
@@ -116,6 +118,7 @@ SortValue sortValue(const SqliteStatement& row, int column) {
     case SqliteStatement::Type::Real:
         return row.real(column);
     case SqliteStatement::Type::Text:
+        return SortText{row.blob(column)};
     case SqliteStatement::Type::Blob:
         return row.blob(column);
     case SqliteStatement::Type::Null:
@@ -125,18 +128,22 @@ SortValue sortValue(const SqliteStatement& row, int column) {
 }
 
 // A host's answer must fit the statement before its rows are merged: one
-// value per selected property and a place of the order's length per row,
-// naming one of the host's catalogs.
+// value per selected property, no more rows than asked for, and a place of
+// the order's length per row, naming one of the host's catalogs, each row
+// in its place after the one before.
 void checkHostAnswer(const OrderedAnswer& answer, const HostPart& part, std::size_t columns,
-                     std::size_t keys) {
-    bool fits =
-        std::size_t(answer.names.size()) == columns && answer.places.size() == answer.rows.size();
+                     const std::vector<KeyOrder>& order, int maxRecords) {
+    bool fits = std::size_t(answer.names.size()) == columns &&
+                answer.places.size() == answer.rows.size() &&
+                (maxRecords <= 0 || answer.rows.size() <= std::size_t(maxRecords));
     for (std::size_t r = 0; fits && r < answer.rows.size(); ++r) {
         const RowPlace& place = answer.places[r];
-        const auto* catalog =
-            place.size() == keys ? std::get_if<std::int64_t>(&place[keys - 2]) : nullptr;
+        const auto* catalog = place.size() == order.size()
+                                  ? std::get_if<std::int64_t>(&place[order.size() - 2])
+                                  : nullptr;
         fits = answer.rows[r].size() == columns && catalog && *catalog >= 0 &&
-               std::size_t(*catalog) < part.sources.size();
+               std::size_t(*catalog) < part.sources.size() &&
+               (r == 0 || comparePlaces(answer.places[r - 1], place, order) <= 0);
     }
     if (!fits)
         throw ProviderError(
@@ -182,24 +189,53 @@ OrderedAnswer IndexQueryProvider::acrossHosts(const QString& text, const Stateme
         return namesThisComputer(host, localHostName_);
     });
     const std::vector<KeyOrder> order = placeOrder(parsed);
+
+    // The first part to fail calls off the others and its error is the
+    // statement's; the others' errors are only the consequence.
+    Cancellation cancellation;
+    std::mutex failureMutex;
+    std::exception_ptr failure;
+    const auto guarded = [&](const std::function<OrderedAnswer()>& work) {
+        try {
+            return work();
+        } catch (...) {
+            {
+                const std::lock_guard lock(failureMutex);
+                if (!failure)
+                    failure = std::current_exception();
+            }
+            cancellation.cancel();
+            return OrderedAnswer();
+        }
+    };
     std::vector<std::future<OrderedAnswer>> asked(parts.size());
     for (std::size_t p = 0; p < parts.size(); ++p) {
         if (!parts[p].host.isEmpty())
-            asked[p] = std::async(std::launch::async, [this, &part = parts[p], maxRecords] {
-                return hosts_->ask(part.host, part.statement, maxRecords);
+            asked[p] = std::async(std::launch::async, [&, &part = parts[p]] {
+                return guarded([&] {
+                    OrderedAnswer answer =
+                        hosts_->ask(part.host, part.statement, maxRecords, cancellation);
+                    checkHostAnswer(answer, part, parsed.selectList.size(), order, maxRecords);
+                    return answer;
+                });
             });
     }
     std::vector<OrderedAnswer> answers(parts.size());
     for (std::size_t p = 0; p < parts.size(); ++p) {
         if (parts[p].host.isEmpty())
-            answers[p] =
-                run(parts[p].statement, parseStatement(parts[p].statement), maxRecords, true);
+            answers[p] = guarded([&] {
+                return run(parts[p].statement, parseStatement(parts[p].statement), maxRecords,
+                           true);
+            });
     }
     for (std::size_t p = 0; p < parts.size(); ++p) {
-        if (asked[p].valid()) {
+        if (asked[p].valid())
             answers[p] = asked[p].get();
-            checkHostAnswer(answers[p], parts[p], parsed.selectList.size(), order.size());
-        }
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+
+    for (std::size_t p = 0; p < parts.size(); ++p) {
         // A part numbers its catalogs from 0; the whole numbers them in the
         // order the statement names them.
         for (RowPlace& place : answers[p].places) {
@@ -207,7 +243,11 @@ OrderedAnswer IndexQueryProvider::acrossHosts(const QString& text, const Stateme
             catalog = std::int64_t(parts[p].sources[std::size_t(std::get<std::int64_t>(catalog))]);
         }
     }
-    return mergeAnswers(std::move(answers), order, maxRecords);
+    OrderedAnswer merged = mergeAnswers(std::move(answers), order, maxRecords);
+    merged.names.clear();
+    for (Property p : parsed.selectList)
+        merged.names << propertyName(p);
+    return merged;
 }
 
 OrderedAnswer IndexQueryProvider::run(const QString& text, const Statement& parsed, int maxRecords,

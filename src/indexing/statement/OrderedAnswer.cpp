@@ -2,47 +2,80 @@
 
 #include "indexing/store/NameCollation.h"
 
+#include <cmath>
+#include <cstring>
+
 namespace tessellon::statement {
 
 namespace {
 
-// SQLite's order of storage classes: NULL, numbers, then texts and blobs.
-int storageClass(const SortValue& v) {
-    return v.index() == 0 ? 0 : v.index() == 3 ? 2 : 1;
+template <typename T> int threeWay(const T& a, const T& b) {
+    return a < b ? -1 : b < a ? 1 : 0;
 }
 
-double asReal(const SortValue& v) {
-    if (const auto* i = std::get_if<std::int64_t>(&v))
-        return double(*i);
-    return std::get<double>(v);
+// An integer against a real, exactly, as SQLite compares them.
+int compareMixed(std::int64_t i, double d) {
+    constexpr double TwoTo63 = 9223372036854775808.0;
+    if (d < -TwoTo63)
+        return 1;
+    if (d >= TwoTo63)
+        return -1;
+    const double whole = std::floor(d);
+    if (const int c = threeWay(i, std::int64_t(whole)); c != 0)
+        return c;
+    return d > whole ? -1 : 0;
+}
+
+int compareBytes(const QByteArray& x, const QByteArray& y) {
+    const int common =
+        std::memcmp(x.constData(), y.constData(), std::size_t(std::min(x.size(), y.size())));
+    return common != 0 ? (common < 0 ? -1 : 1) : threeWay(x.size(), y.size());
+}
+
+// SQLite's storage classes in its order: NULL, numbers, texts, blobs.
+int storageClass(const SortValue& v) {
+    switch (v.index()) {
+    case 0:
+        return 0;
+    case 1:
+    case 2:
+        return 1;
+    case 3:
+        return 2;
+    default:
+        return 3;
+    }
 }
 
 int compareValues(const SortValue& a, const SortValue& b, bool collated) {
-    const int classA = storageClass(a);
-    const int classB = storageClass(b);
-    if (classA != classB)
-        return classA < classB ? -1 : 1;
-    if (classA == 0)
+    if (const int c = threeWay(storageClass(a), storageClass(b)); c != 0)
+        return c;
+    switch (storageClass(a)) {
+    case 0:
         return 0;
-    if (classA == 1) {
-        if (a.index() == 1 && b.index() == 1) {
-            const std::int64_t x = std::get<std::int64_t>(a);
-            const std::int64_t y = std::get<std::int64_t>(b);
-            return x < y ? -1 : x > y ? 1 : 0;
-        }
-        const double x = asReal(a);
-        const double y = asReal(b);
-        return x < y ? -1 : x > y ? 1 : 0;
+    case 1: {
+        const auto* ia = std::get_if<std::int64_t>(&a);
+        const auto* ib = std::get_if<std::int64_t>(&b);
+        if (ia && ib)
+            return threeWay(*ia, *ib);
+        if (ia)
+            return compareMixed(*ia, std::get<double>(b));
+        if (ib)
+            return -compareMixed(*ib, std::get<double>(a));
+        return threeWay(std::get<double>(a), std::get<double>(b));
     }
-    const QByteArray& x = std::get<QByteArray>(a);
-    const QByteArray& y = std::get<QByteArray>(b);
-    if (collated)
-        return NameCollation::compare(x.constData(), int(x.size()), y.constData(), int(y.size()));
-    const int common =
-        std::memcmp(x.constData(), y.constData(), std::size_t(std::min(x.size(), y.size())));
-    if (common != 0)
-        return common;
-    return x.size() < y.size() ? -1 : x.size() > y.size() ? 1 : 0;
+    case 2: {
+        const QByteArray& x = std::get<SortText>(a).utf8;
+        const QByteArray& y = std::get<SortText>(b).utf8;
+        if (!collated)
+            return compareBytes(x, y);
+        const int c =
+            NameCollation::compare(x.constData(), int(x.size()), y.constData(), int(y.size()));
+        return threeWay(c, 0);
+    }
+    default:
+        return compareBytes(std::get<QByteArray>(a), std::get<QByteArray>(b));
+    }
 }
 
 } // namespace

@@ -12,8 +12,13 @@
 
 namespace tessellon::statement {
 
-// A value as SQLite sorts it: null, a number, or text and blob bytes.
-using SortValue = std::variant<std::monostate, std::int64_t, double, QByteArray>;
+// A text as SQLite hands it out: its UTF-8 bytes.
+struct SortText {
+    QByteArray utf8;
+    bool operator==(const SortText&) const = default;
+};
+// A value as SQLite sorts it: null, then numbers, then texts, then blobs.
+using SortValue = std::variant<std::monostate, std::int64_t, double, SortText, QByteArray>;
 using RowPlace = std::vector<SortValue>;
 
 struct OrderedAnswer {
@@ -24,7 +29,7 @@ struct OrderedAnswer {
 
 struct KeyOrder {
     bool descending = false;
-    bool collated = false; // texts in the name collation, else bytes as they are
+    bool collated = false; // texts in the name collation, else byte for byte
 };
 
 // Below zero when a comes first, zero when they tie, above zero otherwise.

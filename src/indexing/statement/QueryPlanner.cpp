@@ -406,58 +406,63 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
     const std::vector<OrderKey> order = effectiveOrder(statement);
 
     // When only the full-text match decides which rows come and in which
-    // order, each catalog ranks its matches alone and only the best
-    // MaxRecords of them are joined with their documents rows. Of matches
-    // that rank exactly alike at the cut, those with the lower WorkId stay.
+    // order, each catalog without a scope ranks its matches alone and only
+    // the best MaxRecords of them are joined with their documents rows. Of
+    // matches that rank exactly alike at the cut, those with the lower
+    // WorkId stay. The choice is each catalog's own, so a statement's part
+    // over some of its catalogs chooses as the whole does.
     const bool ranked = !split.ranking.empty();
-    bool unscoped = true;
-    for (const CatalogSource& source : statement.sources)
-        unscoped = unscoped && source.folders.empty();
-    const bool rankedBefore = ranked && maxRecords > 0 && split.rest.empty() && unscoped &&
-                              std::all_of(order.begin(), order.end(), [](const OrderKey& key) {
-                                  return comesFromTheMatch(key.property);
-                              });
-    const Expressions expressions{ranked, rankedBefore};
+    const bool rankedFirst = ranked && maxRecords > 0 && split.rest.empty() &&
+                             std::all_of(order.begin(), order.end(), [](const OrderKey& key) {
+                                 return comesFromTheMatch(key.property);
+                             });
     const MatchValuesUsed uses = matchValuesUsed(statement.selectList, order);
     const QString rankingMatch = rankingMatchOf(split);
 
     // Columns: the selected values (v0...), then the sort keys (o0...) that
     // are not a selected value already; each expression is computed once.
-    QStringList columns;
-    for (std::size_t i = 0; i < statement.selectList.size(); ++i)
-        columns
-            << QStringLiteral("%1 AS v%2").arg(expressions.value(statement.selectList[i])).arg(i);
-    QStringList orderColumns;
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        const Property p = order[i].property;
-        const auto selected =
-            std::find(statement.selectList.begin(), statement.selectList.end(), p);
-        if (selected != statement.selectList.end() &&
-            expressions.sortKey(p) == expressions.value(p)) {
-            orderColumns << QStringLiteral("v%1").arg(selected - statement.selectList.begin());
-        } else {
-            columns << QStringLiteral("%1 AS o%2").arg(expressions.sortKey(p)).arg(i);
-            orderColumns << QStringLiteral("o%1").arg(i);
-        }
-    }
-
     // Ties keep a stable order: catalog by catalog, then by path (the
-    // selected Path when there is one, so that rows carry it once).
-    const auto selectedPath =
-        std::find(statement.selectList.begin(), statement.selectList.end(), Property::Path);
+    // selected Path when there is one, so that rows carry it once). The
+    // names are the same for every catalog.
+    QStringList orderColumns;
     QString pathColumn;
-    if (selectedPath != statement.selectList.end()) {
-        pathColumn = QStringLiteral("v%1").arg(selectedPath - statement.selectList.begin());
-    } else {
-        pathColumn = QStringLiteral("t_path");
-        columns << QStringLiteral("d.path AS t_path");
-    }
+    const auto columnsOf = [&](const Expressions& expressions) {
+        QStringList columns;
+        for (std::size_t i = 0; i < statement.selectList.size(); ++i)
+            columns << QStringLiteral("%1 AS v%2")
+                           .arg(expressions.value(statement.selectList[i]))
+                           .arg(i);
+        orderColumns.clear();
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            const Property p = order[i].property;
+            const auto selected =
+                std::find(statement.selectList.begin(), statement.selectList.end(), p);
+            if (selected != statement.selectList.end() &&
+                expressions.sortKey(p) == expressions.value(p)) {
+                orderColumns << QStringLiteral("v%1").arg(selected - statement.selectList.begin());
+            } else {
+                columns << QStringLiteral("%1 AS o%2").arg(expressions.sortKey(p)).arg(i);
+                orderColumns << QStringLiteral("o%1").arg(i);
+            }
+        }
+        const auto selectedPath =
+            std::find(statement.selectList.begin(), statement.selectList.end(), Property::Path);
+        if (selectedPath != statement.selectList.end()) {
+            pathColumn = QStringLiteral("v%1").arg(selectedPath - statement.selectList.begin());
+        } else {
+            pathColumn = QStringLiteral("t_path");
+            columns << QStringLiteral("d.path AS t_path");
+        }
+        return columns;
+    };
 
     QStringList subSelects;
     for (qsizetype s = 0; s < schemas.size(); ++s) {
+        const CatalogSource& source = statement.sources[s];
+        const Expressions expressions{ranked, rankedFirst && source.folders.empty()};
         SubSelectWriter writer(schemas[s], expressions, plan.parameters);
         QString sql = QStringLiteral("SELECT %1, %2 AS t_catalog ")
-                          .arg(columns.join(QLatin1String(", ")))
+                          .arg(columnsOf(expressions).join(QLatin1String(", ")))
                           .arg(s);
         QStringList where;
         if (expressions.rankedBefore) {
@@ -472,7 +477,6 @@ QueryPlan planQuery(const Statement& statement, const QStringList& schemas, int 
         }
         // SQLite leaves the join out when no characterization is used.
         sql += QStringLiteral("LEFT JOIN %1.characterizations AS c ON c.id = d.id").arg(schemas[s]);
-        const CatalogSource& source = statement.sources[s];
         if (!source.folders.empty())
             where << writer.scope(source.folders);
         for (const Condition* c : split.rest)

@@ -86,8 +86,7 @@ TEST_F(QueryCommandTest, NamesAreEscapedLosslessly) {
     fixture.addCatalog("Odd", files);
     for (const auto& c : cases) {
         const QString path = fixture.root() + "/odd/" + PathCodec::fromBytes(c.name);
-        const QString statement =
-            "SELECT Path FROM Odd..SCOPE() WHERE Path = '" + path + "'";
+        const QString statement = "SELECT Path FROM Odd..SCOPE() WHERE Path = '" + path + "'";
         EXPECT_EQ(run({statement}), 0) << err.toStdString();
         EXPECT_EQ(out, "Path\n" + fixture.root() + "/odd/" + c.shown + "\n");
     }
