@@ -26,8 +26,10 @@ const QHash<QString, FilterKind>& byExtension() {
         for (const char* e : {"docx", "docm", "dotx", "dotm", "xlsx", "xlsm", "xltx", "xltm",
                               "pptx", "pptm", "potx", "ppsx", "ppsm"})
             t.insert(QLatin1String(e), FilterKind::Ooxml);
-        for (const char* e : {"odt", "ods", "odp", "odg", "ott", "ots", "otp", "fodt"})
+        for (const char* e : {"odt", "ods", "odp", "odg", "ott", "ots", "otp"})
             t.insert(QLatin1String(e), FilterKind::Odf);
+        for (const char* e : {"fodt", "fods", "fodp", "fodg"})
+            t.insert(QLatin1String(e), FilterKind::FlatOdf);
         for (const char* e :
              {"jpg",   "jpeg", "png",   "gif",   "bmp",  "tif", "tiff", "webp", "ico",    "heic",
               "raw",   "cr2",  "nef",   "mp3",   "flac", "ogg", "opus", "wav",  "m4a",    "aac",
@@ -42,7 +44,8 @@ const QHash<QString, FilterKind>& byExtension() {
     return table;
 }
 
-const char* const Names[] = {"none", "sniff", "text", "html", "xml", "rtf", "pdf", "ooxml", "odf"};
+const char* const Names[] = {"none", "sniff", "text",  "html", "xml",
+                             "rtf",  "pdf",   "ooxml", "odf",  "flatodf"};
 
 } // namespace
 
@@ -54,7 +57,8 @@ FilterKind forName(const QString& filename) {
 }
 
 bool runsInHelper(FilterKind kind) {
-    return kind == FilterKind::Pdf || kind == FilterKind::Ooxml || kind == FilterKind::Odf;
+    return kind == FilterKind::Pdf || kind == FilterKind::Ooxml || kind == FilterKind::Odf ||
+           kind == FilterKind::FlatOdf;
 }
 
 QString name(FilterKind kind) {

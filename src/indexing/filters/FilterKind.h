@@ -8,7 +8,7 @@
 
 namespace tessellon {
 
-enum class FilterKind { None, Sniff, Text, Html, Xml, Rtf, Pdf, Ooxml, Odf };
+enum class FilterKind { None, Sniff, Text, Html, Xml, Rtf, Pdf, Ooxml, Odf, FlatOdf };
 
 namespace FilterKinds {
 

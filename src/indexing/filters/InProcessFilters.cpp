@@ -25,6 +25,8 @@ FilterResult runChecked(FilterKind kind, const QByteArray& path, const FilterBud
         return OfficeFilters::extractOoxml(path);
     case FilterKind::Odf:
         return OfficeFilters::extractOdf(path);
+    case FilterKind::FlatOdf:
+        return OfficeFilters::extractFlatOdf(FileContent::read(path, FilterLimits::MaxReadBytes));
     default:
         break;
     }

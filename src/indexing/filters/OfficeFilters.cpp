@@ -38,6 +38,29 @@ QStringList membersMatching(const ZipArchive& zip, const QString& pattern) {
     return out;
 }
 
+// The text of an ODF document's body and the properties of its meta part.
+// A flat document holds both, with its settings, styles and pictures
+// (base64) beside them, which are no text of the document.
+FilterResult odfText(const QByteArray& content, const QByteArray& meta) {
+    FilterResult r;
+    r.state = FilterState::Filtered;
+    XmlText::collect(content, {},
+                     {QStringLiteral("p"), QStringLiteral("h"), QStringLiteral("table-cell")},
+                     r.text,
+                     {QStringLiteral("meta"), QStringLiteral("settings"), QStringLiteral("styles"),
+                      QStringLiteral("automatic-styles"), QStringLiteral("master-styles"),
+                      QStringLiteral("font-face-decls"), QStringLiteral("scripts"),
+                      QStringLiteral("binary-data")});
+    r.title = first(meta, QStringLiteral("dc:title"));
+    r.subject = first(meta, QStringLiteral("dc:subject"));
+    r.author = first(meta, QStringLiteral("dc:creator"));
+    if (r.author.isEmpty())
+        r.author = first(meta, QStringLiteral("meta:initial-creator"));
+    r.comments = first(meta, QStringLiteral("dc:description"));
+    r.keywords = splitKeywords(XmlText::values(meta, QStringLiteral("meta:keyword")));
+    return r;
+}
+
 } // namespace
 
 FilterResult extractOoxml(const QByteArray& path) {
@@ -79,20 +102,13 @@ FilterResult extractOdf(const QByteArray& path) {
     const QByteArray content = zip.read(QStringLiteral("content.xml"));
     if (content.isEmpty())
         return FilterResult::failed(QStringLiteral("content.xml missing from the container"));
-    FilterResult r;
-    r.state = FilterState::Filtered;
-    XmlText::collect(content, {},
-                     {QStringLiteral("p"), QStringLiteral("h"), QStringLiteral("table-cell")},
-                     r.text);
-    const QByteArray meta = zip.read(QStringLiteral("meta.xml"));
-    r.title = first(meta, QStringLiteral("dc:title"));
-    r.subject = first(meta, QStringLiteral("dc:subject"));
-    r.author = first(meta, QStringLiteral("dc:creator"));
-    if (r.author.isEmpty())
-        r.author = first(meta, QStringLiteral("meta:initial-creator"));
-    r.comments = first(meta, QStringLiteral("dc:description"));
-    r.keywords = splitKeywords(XmlText::values(meta, QStringLiteral("meta:keyword")));
-    return r;
+    return odfText(content, zip.read(QStringLiteral("meta.xml")));
+}
+
+FilterResult extractFlatOdf(const QByteArray& document) {
+    if (!document.contains("office:document"))
+        return FilterResult::failed(QStringLiteral("not a flat ODF document"));
+    return odfText(document, document);
 }
 
 } // namespace tessellon::OfficeFilters

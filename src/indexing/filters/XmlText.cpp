@@ -7,11 +7,17 @@
 namespace tessellon::XmlText {
 
 void collect(const QByteArray& xml, const QStringList& textElements,
-             const QStringList& paragraphElements, QString& out) {
+             const QStringList& paragraphElements, QString& out,
+             const QStringList& skippedElements) {
     QXmlStreamReader reader(xml);
     int inText = 0;
     while (!reader.atEnd() && out.size() < FilterLimits::MaxTextChars) {
-        switch (reader.readNext()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && skippedElements.contains(reader.name())) {
+            reader.skipCurrentElement();
+            continue;
+        }
+        switch (token) {
         case QXmlStreamReader::StartElement:
             if (textElements.isEmpty() || textElements.contains(reader.name()))
                 ++inText;

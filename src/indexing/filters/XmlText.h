@@ -11,9 +11,11 @@ namespace tessellon::XmlText {
 
 // Appends the character data of elements named one of textElements (local
 // names, any namespace; every element when empty) to out, and a line break
-// after each element named one of paragraphElements. Stops at the text cap.
+// after each element named one of paragraphElements. Nothing inside an
+// element named one of skippedElements counts. Stops at the text cap.
 void collect(const QByteArray& xml, const QStringList& textElements,
-             const QStringList& paragraphElements, QString& out);
+             const QStringList& paragraphElements, QString& out,
+             const QStringList& skippedElements = {});
 
 // The text of every element with that qualified name ("dc:title"), in order.
 QStringList values(const QByteArray& xml, const QString& qualifiedName);

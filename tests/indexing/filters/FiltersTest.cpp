@@ -160,6 +160,20 @@ TEST(OfficeFilters, ReadOoxmlAndOdfTextAndProperties) {
     EXPECT_EQ(r.title, "Odt T");
     EXPECT_EQ(r.author, "Bo");
     EXPECT_EQ(r.keywords, QStringList({"x", "y"}));
+
+    // A flat document: one XML file with its settings, styles and pictures.
+    const QString fodt = dir.write(
+        "c.fodt", "<office:document xmlns:office='o' xmlns:text='t' xmlns:dc='d' "
+                  "xmlns:config='c' xmlns:draw='g'><office:meta><dc:title>Flat T</dc:title>"
+                  "</office:meta><office:settings><config:config-item>true</config:config-item>"
+                  "</office:settings><office:styles><text:p>style sample</text:p></office:styles>"
+                  "<office:body><text:h>Flat head</text:h><text:p>Flat <draw:frame><draw:image>"
+                  "<office:binary-data>iVBORw0KGgo=</office:binary-data></draw:image>"
+                  "</draw:frame>body</text:p></office:body></office:document>");
+    r = InProcessFilters::run(FilterKinds::forName("c.fodt"), fodt.toUtf8(), {});
+    EXPECT_EQ(r.state, FilterState::Filtered) << r.error.toStdString();
+    EXPECT_EQ(r.text, "Flat head\nFlat body\n");
+    EXPECT_EQ(r.title, "Flat T");
 }
 
 struct BrokenCase {
@@ -184,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(BrokenCase{"PdfGarbage", FilterKind::Pdf, "%PDF-1.4 garbage \x01\x02"},
                       BrokenCase{"PdfEmpty", FilterKind::Pdf, ""},
                       BrokenCase{"DocxNotZip", FilterKind::Ooxml, "PK\x03\x04 truncated"},
-                      BrokenCase{"OdtNoContent", FilterKind::Odf, "not a zip at all"}));
+                      BrokenCase{"OdtNoContent", FilterKind::Odf, "not a zip at all"},
+                      BrokenCase{"FodtNotOdf", FilterKind::FlatOdf, "<html>not odf</html>"}));
 
 TEST(InProcessFilters, MissingFileFailsAndEmptyFileIsPropertiesOnly) {
     TempDir dir;
