@@ -3,6 +3,7 @@
 // it answers other computers, and lists the hosts this computer may ask.
 #include "AdminCommand.h"
 
+#include "common/ProgramVersion.h"
 #include "indexing/registry/RegistryCatalogResolver.h"
 #include "indexing/statement/QueryCommand.h"
 
@@ -13,7 +14,7 @@ using namespace tessellon;
 
 namespace {
 
-const char* const Usage = R"(usage: tessellon-admin COMMAND [ARGUMENTS]
+const char* const Usage = R"(usage: tessellon-admin COMMAND [ARGUMENTS] | --help | --version
   add NAME --scope DIR [--scope DIR ...] [--location DIR] [--exclude PATTERN ...]
   remove NAME
   list
@@ -59,6 +60,10 @@ int main(int argc, char** argv) {
         args.first() == QLatin1String("-h")) {
         (args.isEmpty() ? err : out) << Usage;
         return args.isEmpty() ? 2 : 0;
+    }
+    if (args.first() == QLatin1String("--version")) {
+        out << "tessellon-admin " << programVersion() << '\n';
+        return 0;
     }
     const QString name = args.takeFirst();
     const admin::Command command = commands().value(name);

@@ -3,6 +3,7 @@
 // administration), works at idle CPU and I/O priority, and ends cleanly on
 // SIGTERM or SIGINT: the transaction in progress commits whole.
 #include "common/Error.h"
+#include "common/ProgramVersion.h"
 #include "indexing/registry/CatalogRegistry.h"
 #include "indexing/registry/ServicePaths.h"
 #include "indexing/remote/AccessToken.h"
@@ -74,11 +75,30 @@ std::unique_ptr<RemoteServer> startRemoteAccess(QTextStream& log) {
     }
 }
 
+const char* const Usage = R"(usage: tessellon-indexd [--help | --version]
+  The indexing service: keeps the catalogs of catalogs.ini up to date and,
+  when remote access is on, answers other computers. Start and stop it with
+  tessellon-admin service start|stop.
+)";
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QTextStream log(stderr);
+    if (argc > 1) {
+        const QString arg = QString::fromLocal8Bit(argv[1]);
+        if (argc == 2 && (arg == u"--help" || arg == u"-h")) {
+            QTextStream(stdout) << Usage;
+            return 0;
+        }
+        if (argc == 2 && arg == u"--version") {
+            QTextStream(stdout) << "tessellon-indexd " << programVersion() << '\n';
+            return 0;
+        }
+        log << "tessellon-indexd: unknown argument '" << arg << "'\n" << Usage;
+        return 2;
+    }
     DaemonLock lock(ServicePaths::daemonLockFile());
     if (!acquireWithRetry(lock)) {
         log << "tessellon-indexd: the indexing service is already running\n";
