@@ -20,6 +20,10 @@ std::optional<QString> ParseParam(const QString& argument, BatchOptions& options
             return std::nullopt;
         case u'F':
             options.resultFile = value;
+            // Asked for a report without saying where: an exit status of 0
+            // would pass for a written report.
+            if (value.isEmpty())
+                return QStringLiteral("Error: /F needs the path of the report file.");
             return std::nullopt;
         case u'N': {
             options.limitText = value;

@@ -139,7 +139,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   u"Error opening file: "_qs + u"%DIR%/no.SQL"_qs},
                       FailureCase{"limit_not_a_number",
                                   [](const TempDir&) { return QStringList{u"/Nabc"_qs}; },
-                                  u"Error: abc not a number."_qs}),
+                                  u"Error: abc not a number."_qs},
+                      FailureCase{"report_without_path",
+                                  [](const TempDir&) { return QStringList{u"/F"_qs}; },
+                                  u"Error: /F needs the path of the report file."_qs}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Batch, UnwritableReportIsAnError) {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace tessellon {
@@ -79,7 +80,13 @@ QList<CatalogEntry> CatalogRegistry::load() const {
     if (!f.open(QIODevice::ReadOnly))
         throw FileError(
             QStringLiteral("Cannot read the catalog registry %1: %2").arg(file_, f.errorString()));
-    return parse(f.readAll());
+    try {
+        return parse(f.readAll());
+    } catch (const Error& e) {
+        throw FileError(
+            QStringLiteral("The catalog registry %1 cannot be used: %2 (correct that line)")
+                .arg(file_, e.message()));
+    }
 }
 
 std::optional<CatalogEntry> CatalogRegistry::find(const QString& name) const {
@@ -134,7 +141,23 @@ qsizetype CatalogRegistry::indexOf(const QList<CatalogEntry>& catalogs, const QS
 
 QList<CatalogEntry> CatalogRegistry::parse(const QByteArray& content) {
     QList<CatalogEntry> catalogs;
+    QList<int> headingLines;
+    int number = 0;
+    const auto fail = [&number](const QString& what) {
+        throw Error(QStringLiteral("line %1: %2").arg(number).arg(what));
+    };
+    // Blanks before an absolute path are the hand-written "Key = value".
+    const auto absolutePath = [&fail](const char* key, QString value) {
+        const qsizetype start = value.indexOf(QRegularExpression(QStringLiteral("[^ \t]")));
+        if (start > 0 && value[start] == u'/')
+            value.remove(0, start);
+        if (!QDir::isAbsolutePath(value))
+            fail(QStringLiteral("%1 must be an absolute path, not '%2'")
+                     .arg(QLatin1String(key), value));
+        return value;
+    };
     for (QByteArray line : content.split('\n')) {
+        ++number;
         if (line.endsWith('\r'))
             line.chop(1);
         const QByteArray trimmed = line.trimmed();
@@ -143,23 +166,47 @@ QList<CatalogEntry> CatalogRegistry::parse(const QByteArray& content) {
         if (trimmed.startsWith('[') && trimmed.endsWith(']')) {
             CatalogEntry entry;
             entry.name = QString::fromUtf8(trimmed.mid(1, trimmed.size() - 2)).trimmed();
+            try {
+                checkName(entry.name);
+            } catch (const Error& e) {
+                fail(e.message());
+            }
+            if (indexOf(catalogs, entry.name) >= 0)
+                fail(QStringLiteral("the catalog '%1' is declared twice").arg(entry.name));
             catalogs << entry;
+            headingLines << number;
             continue;
         }
         const qsizetype eq = line.indexOf('=');
-        if (eq < 0 || catalogs.isEmpty())
-            continue;
+        if (eq < 0)
+            fail(QStringLiteral("'%1' is neither a [catalog] heading nor a Key=value line")
+                     .arg(QString::fromUtf8(trimmed.left(60))));
+        if (catalogs.isEmpty())
+            fail(QStringLiteral("a value before the first [catalog] heading"));
         const QByteArray key = line.left(eq).trimmed().toLower();
         const QString value = unescapeValue(line.mid(eq + 1));
         CatalogEntry& entry = catalogs.last();
-        if (key == "location")
-            entry.location = value;
-        else if (key == "scope")
-            entry.scopes << value;
-        else if (key == "exclude")
+        if (key == "location") {
+            entry.location = absolutePath("Location", value);
+        } else if (key == "scope") {
+            entry.scopes << absolutePath("Scope", value);
+        } else if (key == "exclude") {
             entry.excludes << value;
-        else if (key == "state")
+        } else if (key == "state") {
             entry.state = stateFromText(value);
+            if (stateText(entry.state) != value.trimmed().toLower().toUtf8())
+                fail(QStringLiteral("State must be running, paused or stopped, not '%1'")
+                         .arg(value));
+        } else {
+            fail(QStringLiteral("unknown key '%1' (Location, Scope, Exclude or State)")
+                     .arg(QString::fromUtf8(line.left(eq).trimmed())));
+        }
+    }
+    for (qsizetype i = 0; i < catalogs.size(); ++i) {
+        if (catalogs[i].location.isEmpty()) {
+            number = headingLines[i];
+            fail(QStringLiteral("the catalog '%1' has no Location").arg(catalogs[i].name));
+        }
     }
     return catalogs;
 }

@@ -29,7 +29,7 @@ public:
     const QString& file() const { return file_; }
 
     // The catalogs in registry order; a missing file holds none. Throws
-    // FileError when the file exists but cannot be read.
+    // FileError when the file exists but cannot be read or parsed.
     QList<CatalogEntry> load() const;
     std::optional<CatalogEntry> find(const QString& name) const;
 
@@ -42,6 +42,9 @@ public:
     // Index of the catalog with that name (letter case ignored), or -1.
     static qsizetype indexOf(const QList<CatalogEntry>& catalogs, const QString& name);
 
+    // Throws Error naming the line of anything that makes no sense: a line
+    // that is neither heading nor Key=value, an unknown key or state, an
+    // invalid or repeated name, a relative path, a catalog without Location.
     static QList<CatalogEntry> parse(const QByteArray& content);
     static QByteArray serialize(const QList<CatalogEntry>& catalogs);
 

@@ -108,18 +108,55 @@ TEST(RegistryCatalogResolver, FindsByNameIgnoringCaseAndReportsStopped) {
 TEST(CatalogRegistry, ReadsAHandWrittenFile) {
     const QList<CatalogEntry> c = CatalogRegistry::parse("; comment\r\n"
                                                          "# another\r\n"
-                                                         "Scope=/before/any/section\r\n"
                                                          "[ Web ]\r\n"
-                                                         " location = /idx/web \r\n"
+                                                         " location = /idx/web\r\n"
                                                          "Scope=/srv/www\r\n"
-                                                         "Unknown=kept out\r\n"
                                                          "State=PAUSED\r\n"
-                                                         "[Empty]\r\n");
+                                                         "[Empty]\r\n"
+                                                         "Location=/idx/empty\r\n");
     ASSERT_EQ(c.size(), 2);
     EXPECT_EQ(c[0].name, "Web");
-    EXPECT_EQ(c[0].location, " /idx/web ");
+    EXPECT_EQ(c[0].location, "/idx/web");
     EXPECT_EQ(c[0].scopes, QStringList({"/srv/www"}));
     EXPECT_EQ(c[0].state, CatalogState::Paused);
     EXPECT_EQ(c[1].name, "Empty");
     EXPECT_EQ(c[1].state, CatalogState::Running);
+}
+
+// What makes no sense is reported with its line, never read as something.
+TEST(CatalogRegistry, RefusesWhatMakesNoSenseNamingTheLine) {
+    const QByteArray web = "[Web]\nLocation=/idx/web\n";
+    const struct {
+        QByteArray content;
+        QString message;
+    } cases[] = {
+        {"[Web]\nLocation=\n", "line 2: Location must be an absolute path, not ''"},
+        {"[Web]\nLocation=idx\n", "line 2: Location must be an absolute path, not 'idx'"},
+        {"[Web]\nScope=/s\n", "line 1: the catalog 'Web' has no Location"},
+        {web + "Scope=docs\n", "line 3: Scope must be an absolute path, not 'docs'"},
+        {web + "Scop=/s\n", "line 3: unknown key 'Scop'"},
+        {web + "State=sleeping\n", "line 3: State must be running, paused or stopped"},
+        {"Scope=/s\n" + web, "line 1: a value before the first [catalog] heading"},
+        {web + "garbage\n", "line 3: 'garbage' is neither a [catalog] heading"},
+        {web + "[1st]\n", "line 3: '1st' is not a valid catalog name"},
+        {web + "[WEB]\nLocation=/x\n", "line 3: the catalog 'WEB' is declared twice"},
+        {QByteArray("\x7f\x00\x01 random bytes"), "line 1: "},
+    };
+    for (const auto& c : cases) {
+        try {
+            CatalogRegistry::parse(c.content);
+            ADD_FAILURE() << c.content.toStdString();
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.message().startsWith(c.message)) << e.message().toStdString();
+        }
+    }
+    TempDir dir;
+    const QString file = dir.write("catalogs.ini", "[Web]\nLocation=\n");
+    try {
+        CatalogRegistry(file).load();
+        ADD_FAILURE();
+    } catch (const FileError& e) {
+        EXPECT_TRUE(e.message().contains(file) && e.message().contains(": line 2:"))
+            << e.message().toStdString();
+    }
 }
