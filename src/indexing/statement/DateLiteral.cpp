@@ -15,7 +15,7 @@ DateLiteral parseDateLiteral(const QString& text) {
     if (!m.hasMatch() || !date.isValid())
         throw LiteralError{0, QStringLiteral("'%1' is not a date (yyyy-mm-dd or yyyy-mm-dd "
                                              "hh:mm:ss)")
-                                  .arg(text)};
+                                  .arg(excerpt(text))};
     if (m.captured(5).isEmpty()) {
         const std::int64_t first = date.startOfDay(Qt::LocalTime).toMSecsSinceEpoch();
         const std::int64_t next = date.addDays(1).startOfDay(Qt::LocalTime).toMSecsSinceEpoch();

@@ -23,9 +23,9 @@ struct FtToken {
         case Kind::End:
             return QStringLiteral("the end of the condition");
         case Kind::Phrase:
-            return QStringLiteral("the phrase \"%1\"").arg(text);
+            return QStringLiteral("the phrase \"%1\"").arg(excerpt(text));
         default:
-            return QStringLiteral("'%1'").arg(text);
+            return QStringLiteral("'%1'").arg(excerpt(text));
         }
     }
 };

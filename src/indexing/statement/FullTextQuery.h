@@ -36,8 +36,9 @@ struct FullTextExpr {
 };
 
 // How deep a full-text tree may nest: the walks over it recurse once per
-// level, and the index's own query parser refuses deeper trees.
-inline constexpr int MaxFullTextDepth = 100;
+// level, and the index's own query parser overflows its stack on trees
+// little more than 30 deep.
+inline constexpr int MaxFullTextDepth = 24;
 // How many words or phrases one NEAR may join: matching them costs the index
 // time that grows steeply with their number.
 inline constexpr int MaxNearOperands = 10;

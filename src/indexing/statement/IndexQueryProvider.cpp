@@ -256,16 +256,16 @@ OrderedAnswer IndexQueryProvider::run(const QString& text, const Statement& pars
     for (const CatalogSource& source : parsed.sources) {
         const QString where = describePosition(text, source.position);
         if (!namesThisComputer(source.host, localHostName_))
-            throw ProviderError(
-                QStringLiteral("The host '%1' cannot be reached (at %2)").arg(source.host, where));
+            throw ProviderError(QStringLiteral("The host '%1' cannot be reached (at %2)")
+                                    .arg(excerpt(source.host), where));
         const std::optional<ResolvedCatalog> catalog = catalogs_.findCatalog(source.catalog);
         if (!catalog && !source.catalogNamed)
             throw ProviderError(QStringLiteral("There is no catalog '%1' to search; name a catalog "
                                                "in the statement (Catalog..SCOPE())")
-                                    .arg(source.catalog));
+                                    .arg(excerpt(source.catalog)));
         if (!catalog)
             throw ProviderError(
-                QStringLiteral("Unknown catalog '%1' (at %2)").arg(source.catalog, where));
+                QStringLiteral("Unknown catalog '%1' (at %2)").arg(excerpt(source.catalog), where));
         if (catalog->stopped)
             throw ProviderError(QStringLiteral("The catalog '%1' is stopped and cannot be searched")
                                     .arg(catalog->name));

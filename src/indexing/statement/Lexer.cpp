@@ -1,5 +1,7 @@
 #include "indexing/statement/Lexer.h"
 
+#include "indexing/statement/SyntaxError.h"
+
 #include <QStringList>
 
 namespace tessellon::statement {
@@ -9,9 +11,9 @@ QString Token::describe() const {
     case TokenKind::End:
         return QStringLiteral("the end of the statement");
     case TokenKind::String:
-        return QStringLiteral("the text '%1'").arg(text);
+        return QStringLiteral("the text '%1'").arg(excerpt(text));
     default:
-        return QStringLiteral("'%1'").arg(text);
+        return QStringLiteral("'%1'").arg(excerpt(text));
     }
 }
 
@@ -114,9 +116,8 @@ private:
         bool ok = false;
         const qint64 magnitude = digits.toLongLong(&ok, base);
         if (!ok || digits.startsWith(QLatin1Char('-')) || digits.startsWith(QLatin1Char('+')))
-            return invalid(
-                start,
-                QStringLiteral("'%1' is not a valid number").arg(text_.mid(start, pos_ - start)));
+            return invalid(start, QStringLiteral("'%1' is not a valid number")
+                                      .arg(excerpt(text_.mid(start, pos_ - start))));
         return Token{TokenKind::Number, text_.mid(start, pos_ - start), start,
                      negative ? -magnitude : magnitude};
     }

@@ -116,7 +116,8 @@ private:
             fail(QStringLiteral("a property name"));
         const std::optional<Property> found = findProperty(current().text);
         if (!found)
-            failAt(current().position, QStringLiteral("Unknown property '%1'").arg(current().text));
+            failAt(current().position,
+                   QStringLiteral("Unknown property '%1'").arg(excerpt(current().text)));
         advance();
         return *found;
     }
@@ -214,8 +215,9 @@ private:
         return primary();
     }
 
-    // Bounds the recursion of nested parentheses and NOTs, so that hostile
-    // text gets an error rather than exhausting the stack.
+    // Bounds the nesting of parentheses and NOTs: hostile text gets an error
+    // rather than exhausting the stack, and SQLite's parser is never handed
+    // more than it can read.
     class NestingGuard {
     public:
         NestingGuard(Parser& parser, qsizetype position) : parser_(parser) {
@@ -291,7 +293,8 @@ private:
             return {QStringLiteral("contents")};
         const std::optional<Property> p = findProperty(column.text);
         if (!p)
-            failAt(column.position, QStringLiteral("Unknown property '%1'").arg(column.text));
+            failAt(column.position,
+                   QStringLiteral("Unknown property '%1'").arg(excerpt(column.text)));
         if (!fulltextColumn(*p))
             failAt(column.position, QStringLiteral("The full text of property %1 is not indexed; "
                                                    "use Contents, All or a text property")
@@ -405,7 +408,9 @@ private:
         }
     }
 
-    static constexpr int MaxNesting = 200;
+    // SQLite's own parser gives up on conditions nested much deeper (its
+    // stack holds about 100 entries, and each level takes up to three).
+    static constexpr int MaxNesting = 24;
 
     const QString& text_;
     std::vector<Token> tokens_;

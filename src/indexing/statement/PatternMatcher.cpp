@@ -64,7 +64,7 @@ QString translateCount(const QString& pattern, qsizetype& pos) {
         (!m.captured(3).isEmpty() && m.captured(3).toInt() < m.captured(1).toInt()))
         throw LiteralError{start, QStringLiteral("expected a count m, m, or m,n between '|{' and "
                                                  "'|}' but found '%1'")
-                                      .arg(inner)};
+                                      .arg(excerpt(inner))};
     pos = end + 2;
     return QLatin1Char('{') + inner + QLatin1Char('}');
 }
@@ -169,7 +169,7 @@ PatternMatcher::PatternMatcher(const QString& regexPattern, std::optional<AsciiG
     // or a count too large for the engine.
     if (!regex->ok())
         throw LiteralError{0, QStringLiteral("the pattern is not valid: %1")
-                                  .arg(QString::fromStdString(regex->error()))};
+                                  .arg(excerpt(QString::fromStdString(regex->error())))};
     regex_ = std::move(regex);
 }
 

@@ -2,6 +2,11 @@
 
 namespace tessellon::statement {
 
+QString excerpt(const QString& text) {
+    constexpr qsizetype MostQuoted = 40;
+    return text.size() <= MostQuoted ? text : text.left(MostQuoted) + QStringLiteral("...");
+}
+
 QString describePosition(const QString& statement, qsizetype position) {
     position = qBound(qsizetype(0), position, statement.size());
     if (!statement.contains(QLatin1Char('\n')))

@@ -17,6 +17,11 @@ struct LiteralError {
     QString message;
 };
 
+// A word or text of the statement as a message quotes it: at most 40
+// characters, and "..." when there was more, so that a hostile token of
+// many kilobytes does not become a message of as many.
+QString excerpt(const QString& text);
+
 // "position 12", or "line 2, column 5" in a statement that spans lines.
 QString describePosition(const QString& statement, qsizetype position);
 

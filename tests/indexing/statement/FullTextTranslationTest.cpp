@@ -83,13 +83,13 @@ INSTANTIATE_TEST_SUITE_P(
                     ErrorCase{"bareNot", "a NOT b", 2, "AND NOT"},
                     ErrorCase{"danglingAnd", "a AND", 5, "expected a word"},
                     ErrorCase{"emptyPhrase", "\"\"", 0, "empty"},
-                    ErrorCase{"nestedTooDeep", QString(150, '(') + "a" + QString(150, ')'), 100,
-                              "nested more than 100 deep"},
-                    // The 100th AND NOT makes the tree 101 deep.
-                    ErrorCase{"andNotChain", "a" + QString(" &! b").repeated(25000), 497,
-                              "nested more than 100 deep"},
+                    ErrorCase{"nestedTooDeep", QString(150, '(') + "a" + QString(150, ')'), 24,
+                              "nested more than 24 deep"},
+                    // The 24th AND NOT makes the tree 25 deep.
+                    ErrorCase{"andNotChain", "a" + QString(" &! b").repeated(25000), 117,
+                              "nested more than 24 deep"},
                     ErrorCase{"mixedChain", "a" + QString(" AND NOT b AND c").repeated(25000),
-                              1 + 16 * 49 + 11, "nested more than 100 deep"},
+                              1 + 16 * 11 + 11, "nested more than 24 deep"},
                     ErrorCase{"longNear", QStringList(11, "a").join(" ~ "), 0,
                               "NEAR joins at most 10 words or phrases"}),
     testing::PrintToStringParamName());

@@ -451,10 +451,10 @@ TEST_F(ProviderTest, FailuresNameWhatIsWrong) {
         {"SELECT Path FROM SCOPE() WHERE (Size > 1", "expected ')'"},
         {"SELECT Path FROM SCOPE() WHERE CONTAINS(' ')", "the full-text condition is empty"},
         {"SELECT Path FROM SCOPE() WHERE CONTAINS('a" + QString(" &! b").repeated(25000) + "')",
-         "the condition is nested more than 100 deep"},
+         "the condition is nested more than 24 deep"},
         {"SELECT Path FROM SCOPE() WHERE CONTAINS('a" + QString(" AND NOT b").repeated(25000) +
              "')",
-         "the condition is nested more than 100 deep"},
+         "the condition is nested more than 24 deep"},
         {"SELECT Path FROM SCOPE() WHERE CONTAINS('" + QStringList(200, "a").join(" NEAR ") + "')",
          "NEAR joins at most 10 words or phrases"},
     };
@@ -462,6 +462,38 @@ TEST_F(ProviderTest, FailuresNameWhatIsWrong) {
         const QString message = fixture.errorOf(c.statement);
         EXPECT_TRUE(message.contains(c.message))
             << c.statement.toStdString() << " -> " << message.toStdString();
+    }
+}
+
+// The deepest conditions the dialect allows are ones SQLite and its
+// full-text index can still read; one level more is refused by the dialect.
+TEST_F(ProviderTest, TheDeepestConditionsAllowedRun) {
+    const auto nested = [](const QString& open, const QString& inner, const QString& close, int n) {
+        return open.repeated(n) + inner + close.repeated(n);
+    };
+    const QString innermost = "ATTRIB ^a ALL ARRAY[1, 2] OR Write = '2014-06-01'";
+    const QString deepest[] = {
+        nested("(Size >= 0 AND ", innermost, ")", 23),
+        nested("(Size >= 0 OR NOT (", innermost, "))", 8),
+        nested("NOT ", "Filename LIKE '%x%'", "", 24),
+        nested("(Size < 0 OR (", "CONTAINS('" + nested("(x OR (y AND ", "z", "))", 11) + "')", "))",
+               12),
+    };
+    for (const QString& condition : deepest) {
+        const QString statement = "SELECT Path FROM SCOPE() WHERE " + condition;
+        EXPECT_EQ(fixture.errorOf(statement), QString()) << statement.toStdString();
+        EXPECT_TRUE(fixture.errorOf("SELECT Path FROM SCOPE() WHERE NOT (" + condition + ")")
+                        .contains("nested more than 24 deep"));
+    }
+    // A word of many kilobytes is quoted in a few dozen characters.
+    const QString word = QString(50000, 'x');
+    for (const QString& statement :
+         {"SELECT " + word + " FROM SCOPE()", "SELECT Path FROM " + word + "..SCOPE()",
+          "SELECT Path FROM SCOPE() WHERE " + word,
+          "SELECT Path FROM SCOPE() WHERE CONTAINS('" + word + " OR')"}) {
+        const QString message = fixture.errorOf(statement);
+        EXPECT_FALSE(message.isEmpty());
+        EXPECT_LT(message.size(), 200) << message.left(300).toStdString();
     }
 }
 

@@ -110,9 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "Syntax error at line 3, column 13: expected a number to compare Size with but "
                   "found '>' (at \"> 1 ORDER BY Size\")"},
         ErrorCase{"nestedTooDeep", Select + QString(5000, '(') + "Size > 1" + QString(5000, ')'),
-                  "conditions are nested more than 200 deep"},
+                  "conditions are nested more than 24 deep"},
         ErrorCase{"notTooDeep", Select + QString("NOT ").repeated(5000) + "Size > 1",
-                  "conditions are nested more than 200 deep"},
+                  "conditions are nested more than 24 deep"},
         ErrorCase{"trailingWords", "SELECT Path FROM SCOPE() ORDER BY Size DESC x",
                   "expected ',' or the end of the statement but found 'x'"}),
     testing::PrintToStringParamName());
