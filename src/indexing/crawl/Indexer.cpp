@@ -1,6 +1,7 @@
 #include "indexing/crawl/Indexer.h"
 
 #include "common/PathCodec.h"
+#include "indexing/filters/FileContent.h"
 #include "indexing/filters/FilterLimits.h"
 #include "indexing/filters/InProcessFilters.h"
 #include "indexing/registry/ServicePaths.h"
@@ -188,7 +189,7 @@ ScanSummary Indexer::apply(const CrawlPlan& plan) {
     if (!summary.cancelled) {
         store_.setMeta(QStringLiteral("to_filter"), QStringLiteral("0"));
         store_.setMeta(QStringLiteral("scan_state"), QStringLiteral("complete"));
-        store_.setMeta(QStringLiteral("unreadable"), QString::number(plan.unreadable));
+        store_.setMeta(QStringLiteral("unreadable"), QString::number(summary.unreadable));
         store_.setMeta(QStringLiteral("last_update"),
                        QDateTime::currentDateTimeUtc().toString(Qt::ISODate));
     }
@@ -215,9 +216,12 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
                 DocumentRecord record;
                 record.facts = facts;
                 const FilterBudget budget(FilterLimits::DocumentTimeoutMs, cancel_);
-                record.content = FilterKinds::runsInHelper(kind)
-                                     ? host_.filter(kind, facts.path, budget)
-                                     : InProcessFilters::run(kind, facts.path, budget);
+                if (const std::optional<QString> why = FileContent::forbidden(facts.path))
+                    record.content = FilterResult::unreadableFile(*why);
+                else
+                    record.content = FilterKinds::runsInHelper(kind)
+                                         ? host_.filter(kind, facts.path, budget)
+                                         : InProcessFilters::run(kind, facts.path, budget);
                 try {
                     store_.pack(record);
                 } catch (const Error& e) {
@@ -248,7 +252,7 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
             const CrawlPlan::Item& work = items[item->index];
             const FilterResult& content = item->record.content;
             if (content.state == FilterState::Failed) {
-                ++summary.failed;
+                ++(content.unreadable ? summary.unreadable : summary.failed);
                 lastFailure =
                     PathCodec::fromBytes(work.facts.path) + QStringLiteral(": ") + content.error;
             }

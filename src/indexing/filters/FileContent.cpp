@@ -51,4 +51,15 @@ QByteArray read(const QByteArray& path, qint64 maxBytes) {
     return bytes;
 }
 
+std::optional<QString> forbidden(const QByteArray& path) {
+    const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    if (errno != EACCES && errno != EPERM)
+        return std::nullopt;
+    return QString::fromLocal8Bit(strerror(errno));
+}
+
 } // namespace tessellon::FileContent

@@ -18,11 +18,18 @@ struct FilterResult {
     QStringList keywords;
     QString comments;
     QString error; // the failure's message when state is Failed
+    // Failed because this user may not read the file, not for its content.
+    bool unreadable = false;
 
     static FilterResult failed(const QString& message) {
         FilterResult r;
         r.state = FilterState::Failed;
         r.error = message;
+        return r;
+    }
+    static FilterResult unreadableFile(const QString& message) {
+        FilterResult r = failed(message);
+        r.unreadable = true;
         return r;
     }
 };

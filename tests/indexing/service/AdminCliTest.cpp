@@ -6,8 +6,11 @@
 #include "indexing/store/StoreDamage.h"
 #include "support/QtPrinters.h"
 
+#include <QDir>
+#include <QFile>
 #include <QSysInfo>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 using namespace tessellon;
 
@@ -91,6 +94,37 @@ TEST(AdminCli, RescanPrintsASummary) {
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.out.startsWith("Docs: 1 documents filtered (0 failed)")) << r.out.toStdString();
     EXPECT_TRUE(r.err.contains("Rescanning Docs")) << r.err.toStdString();
+}
+
+// Files this user may not read are counted unreadable, not failed, whatever
+// their kind: no filter could read them. Root reads everything, so as root
+// the rescan runs as the user nobody.
+TEST(AdminCli, FilesTheUserMayNotReadAreCountedUnreadable) {
+    ServiceSandbox sandbox;
+    for (const QString& dir : {sandbox.dir().path(), sandbox.configDir(), sandbox.dataDir()}) {
+        QDir().mkpath(dir);
+        QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                       QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                       QFileDevice::WriteOther | QFileDevice::ExeOther);
+    }
+    const QString scope = sandbox.dir().mkdir("scope");
+    sandbox.dir().write("scope/open.txt", "text");
+    for (const char* secret : {"scope/secret.pdf", "scope/secret.txt"})
+        QFile::setPermissions(sandbox.dir().write(secret, "hidden"), {});
+    const auto admin = [](const QStringList& args) {
+        if (::geteuid() != 0)
+            return ServiceSandbox::run(ServiceSandbox::binary("tessellon-admin"), args);
+        return ServiceSandbox::run("setpriv",
+                                   QStringList{"--reuid=65534", "--regid=65534", "--clear-groups",
+                                               ServiceSandbox::binary("tessellon-admin")} +
+                                       args);
+    };
+    const CommandResult added = admin({"add", "Docs", "--scope", scope});
+    ASSERT_EQ(added.exitCode, 0) << added.err.toStdString();
+    const CommandResult r = admin({"rescan", "Docs"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith("Docs: 3 documents filtered (0 failed)")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(", 2 unreadable;")) << r.out.toStdString();
 }
 
 TEST(AdminCli, ListShowsADamagedIndexUntilARescanRebuildsIt) {
