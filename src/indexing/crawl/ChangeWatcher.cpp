@@ -1,5 +1,6 @@
 #include "indexing/crawl/ChangeWatcher.h"
 
+#include <cerrno>
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -33,7 +34,10 @@ QList<QByteArray> ChangeWatcher::watch(const QString& catalog, const QList<QByte
     for (const QByteArray& folder : folders) {
         const int wd = ::inotify_add_watch(fd_, folder.constData(), WatchMask);
         if (wd < 0) {
-            ++failedWatches_;
+            // A folder deleted or moved since the crawl is no fault of the
+            // limit: its parent's watch reports that it went.
+            if (errno == ENOSPC || errno == ENOMEM)
+                ++watchesOverLimit_;
             continue;
         }
         // The kernel gives a folder watched already its old descriptor.
@@ -51,7 +55,7 @@ void ChangeWatcher::unwatchAll() {
     for (auto it = watches_.cbegin(); it != watches_.cend(); ++it)
         ::inotify_rm_watch(fd_, it.key());
     watches_.clear();
-    failedWatches_ = 0;
+    watchesOverLimit_ = 0;
 }
 
 void ChangeWatcher::readEvents() {

@@ -22,8 +22,8 @@ public:
     // Returns the folders that were not watched for the catalog before.
     QList<QByteArray> watch(const QString& catalog, const QList<QByteArray>& folders);
     void unwatchAll();
-    // Folders that could not be watched (the user's watch limit).
-    qsizetype failedWatches() const { return failedWatches_; }
+    // Folders that could not be watched for the user's watch limit.
+    qsizetype watchesOverLimit() const { return watchesOverLimit_; }
 
 Q_SIGNALS:
     void folderChanged(const QString& catalog, const QByteArray& folder);
@@ -39,7 +39,7 @@ private:
     int fd_ = -1;
     std::unique_ptr<QSocketNotifier> notifier_;
     QHash<int, Watch> watches_;
-    qsizetype failedWatches_ = 0;
+    qsizetype watchesOverLimit_ = 0;
 };
 
 } // namespace tessellon

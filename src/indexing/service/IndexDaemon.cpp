@@ -135,14 +135,14 @@ void IndexDaemon::onJobFinished(const QString& catalog, const QList<QByteArray>&
     // The scope folders themselves hold entries too.
     for (const QString& scope : running_[catalog].scopes)
         watched << PathCodec::toBytes(QDir::cleanPath(scope));
-    const qsizetype failedBefore = watcher_.failedWatches();
+    const qsizetype overLimitBefore = watcher_.watchesOverLimit();
     const QList<QByteArray> added = watcher_.watch(catalog, watched);
-    if (watcher_.failedWatches() > failedBefore)
+    if (watcher_.watchesOverLimit() > overLimitBefore)
         logLine(
             QStringLiteral("%1: %2 folders cannot be watched (see fs.inotify.max_user_watches); "
                            "changes there are found at the next full comparison")
                 .arg(catalog)
-                .arg(watcher_.failedWatches() - failedBefore));
+                .arg(watcher_.watchesOverLimit() - overLimitBefore));
     // A folder read before its watch was set may have changed in between;
     // now that changes there are reported, it is compared once more.
     if (!added.isEmpty())
