@@ -25,6 +25,24 @@ QString decodeUtf8WithFallback(const QByteArray& bytes) {
 
 } // namespace
 
+std::optional<QStringConverter::Encoding> utf16Order(const QByteArray& bytes) {
+    constexpr qsizetype SniffBytes = 4096;
+    const qsizetype n = std::min<qsizetype>(bytes.size(), SniffBytes) & ~qsizetype(1);
+    if (n < 4)
+        return std::nullopt;
+    qsizetype evenZeros = 0, oddZeros = 0;
+    for (qsizetype i = 0; i < n; i += 2) {
+        evenZeros += bytes[i] == 0;
+        oddZeros += bytes[i + 1] == 0;
+    }
+    const qsizetype pairs = n / 2;
+    if (oddZeros * 10 >= pairs * 7 && evenZeros * 10 < pairs)
+        return QStringConverter::Utf16LE;
+    if (evenZeros * 10 >= pairs * 7 && oddZeros * 10 < pairs)
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
 QString decode(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         return QString::fromUtf8(bytes.mid(3));
@@ -35,6 +53,10 @@ QString decode(const QByteArray& bytes) {
     if (bytes.startsWith("\xFE\xFF")) {
         QStringDecoder d(QStringConverter::Utf16BE);
         return d.decode(bytes.mid(2));
+    }
+    if (const auto order = utf16Order(bytes)) {
+        QStringDecoder d(*order);
+        return d.decode(bytes);
     }
     return decodeUtf8WithFallback(bytes);
 }

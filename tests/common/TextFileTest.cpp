@@ -27,15 +27,18 @@ TEST_P(TextFileDecode, Decodes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TextFileDecode,
-    ::testing::Values(DecodeCase{"utf8",
-                                 QByteArray("Gr\xC3\xBC\xC3\x9F"
-                                            "e"),
-                                 u"Grüße"_qs},
-                      DecodeCase{"utf8_bom", QByteArray("\xEF\xBB\xBFok"), u"ok"_qs},
-                      DecodeCase{"utf16le_bom", QByteArray("\xFF\xFEh\0i\0", 6), u"hi"_qs},
-                      DecodeCase{"utf16be_bom", QByteArray("\xFE\xFF\0h\0i", 6), u"hi"_qs},
-                      DecodeCase{"windows1252_bytes", QByteArray("caf\xE9 \x80"), u"café €"_qs},
-                      DecodeCase{"mixed", QByteArray("\xC3\xA9 and \xE9"), u"é and é"_qs}),
+    ::testing::Values(
+        DecodeCase{"utf8",
+                   QByteArray("Gr\xC3\xBC\xC3\x9F"
+                              "e"),
+                   u"Grüße"_qs},
+        DecodeCase{"utf8_bom", QByteArray("\xEF\xBB\xBFok"), u"ok"_qs},
+        DecodeCase{"utf16le_bom", QByteArray("\xFF\xFEh\0i\0", 6), u"hi"_qs},
+        DecodeCase{"utf16be_bom", QByteArray("\xFE\xFF\0h\0i", 6), u"hi"_qs},
+        DecodeCase{"windows1252_bytes", QByteArray("caf\xE9 \x80"), u"café €"_qs},
+        DecodeCase{"mixed", QByteArray("\xC3\xA9 and \xE9"), u"é and é"_qs},
+        DecodeCase{"utf16le_without_bom", QByteArray("S\0E\0L\0 \0\xE9\0", 10), u"SEL é"_qs},
+        DecodeCase{"utf16be_without_bom", QByteArray("\0S\0E\0L\0 \0\xE9", 10), u"SEL é"_qs}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TextFile, SplitsAtEveryKindOfLineBreak) {

@@ -1,7 +1,7 @@
 #include "indexing/filters/HtmlFilter.h"
 
+#include "common/TextFile.h"
 #include "indexing/filters/FilterLimits.h"
-#include "indexing/filters/TextFilter.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -100,7 +100,7 @@ void applyMeta(QStringView tag, FilterResult& r) {
 } // namespace
 
 FilterResult extract(const QByteArray& bytes, const FilterBudget& budget) {
-    const QString html = TextFilter::decode(bytes);
+    const QString html = TextFile::decode(bytes);
     FilterResult r;
     r.state = FilterState::Filtered;
     QString text;

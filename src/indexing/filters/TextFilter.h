@@ -11,7 +11,6 @@ namespace tessellon::TextFilter {
 
 // True when the first bytes look like text in one of the charsets above.
 bool looksLikeText(const QByteArray& head);
-QString decode(const QByteArray& bytes);
 FilterResult extract(const QByteArray& bytes);
 
 } // namespace tessellon::TextFilter
