@@ -3,6 +3,8 @@
 #include "common/Error.h"
 #include "indexing/filters/FilterLimits.h"
 
+#include <algorithm>
+#include <climits>
 #include <zip.h>
 
 namespace tessellon {
@@ -41,16 +43,26 @@ QByteArray ZipArchive::read(const QString& name) const {
     zip_file_t* file = zip_fopen(archive_, name.toUtf8().constData(), 0);
     if (!file)
         return {};
-    QByteArray out;
-    char buffer[65536];
-    while (out.size() < FilterLimits::MaxZipMemberBytes) {
-        const zip_int64_t n = zip_fread(file, buffer, sizeof buffer);
+    // Read into one buffer of the size the member claims (within the cap),
+    // not grown by doubling: a bomb would leave twice the cap allocated.
+    zip_stat_t stat;
+    const qint64 claimed =
+        zip_stat(archive_, name.toUtf8().constData(), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE)
+            ? qint64(std::min<zip_uint64_t>(stat.size, zip_uint64_t(INT64_MAX)))
+            : FilterLimits::MaxZipMemberBytes;
+    QByteArray out(qsizetype(std::min(claimed, FilterLimits::MaxZipMemberBytes)),
+                   Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < out.size()) {
+        const zip_int64_t n =
+            zip_fread(file, out.data() + filled, zip_uint64_t(out.size() - filled));
         if (n <= 0)
             break;
-        out.append(buffer, qsizetype(n));
+        filled += qsizetype(n);
     }
     zip_fclose(file);
-    return out.left(FilterLimits::MaxZipMemberBytes);
+    out.truncate(filled);
+    return out;
 }
 
 } // namespace tessellon

@@ -1,3 +1,4 @@
+#include "TestDocuments.h"
 #include "indexing/filters/FilterKind.h"
 #include "indexing/filters/FilterLimits.h"
 #include "indexing/filters/FilterProtocol.h"
@@ -10,7 +11,6 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <zip.h>
 
 using namespace tessellon;
 
@@ -23,18 +23,6 @@ QByteArray utf16le(const QString& s, bool bom) {
         out += char(c.unicode() >> 8);
     }
     return out;
-}
-
-// Writes a zip container with the given members, as office programs do.
-void writeZip(const QString& path, const QList<QPair<const char*, QByteArray>>& members) {
-    int error = 0;
-    zip_t* z = zip_open(path.toUtf8().constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-    ASSERT_NE(z, nullptr);
-    for (const auto& [name, bytes] : members) {
-        zip_source_t* src = zip_source_buffer(z, bytes.constData(), zip_uint64_t(bytes.size()), 0);
-        ASSERT_GE(zip_file_add(z, name, src, ZIP_FL_OVERWRITE), 0);
-    }
-    ASSERT_EQ(zip_close(z), 0);
 }
 
 } // namespace
