@@ -1,9 +1,19 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README: `make run` and `make test`; and
+# `make test-asan`, every test again in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer (build-asan).
 BUILD_DIR ?= build
+ASAN_BUILD_DIR ?= build-asan
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all bootstrap configure build run test format clean
+# Configures the build folder $(1) once, with the extra cmake options $(2).
+configure_in = if [ ! -f $(1)/build.ninja ]; then \
+  cmake -S . -B $(1) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(2) >/dev/null; \
+fi
+# Runs every test of the build folder $(1), each with at most $(2) seconds.
+test_in = cd $(1) && ctest --output-on-failure -j $(JOBS) --timeout $(2)
+
+.PHONY: all bootstrap configure build run test test-asan format clean
 
 all: build
 
@@ -11,9 +21,7 @@ bootstrap:
 	@scripts/bootstrap
 
 configure: bootstrap
-	@if [ ! -f $(BUILD_DIR)/build.ninja ]; then \
-	  cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) >/dev/null; \
-	fi
+	@$(call configure_in,$(BUILD_DIR))
 
 build: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -22,10 +30,16 @@ run: build
 	@scripts/run
 
 test: build
-	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 300
+	@$(call test_in,$(BUILD_DIR),300)
+
+# The sanitizers make the programs two to three times slower.
+test-asan: bootstrap
+	@$(call configure_in,$(ASAN_BUILD_DIR),-DTESSELLON_SANITIZE=ON)
+	@cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	@$(call test_in,$(ASAN_BUILD_DIR),900)
 
 format:
 	@find src apps tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)

@@ -43,6 +43,11 @@ function(tessellon_add_test name)
     # XVFB: widget tests that need a real X display (the web engine); the
     # whole program is one test on a display of its own, beside nothing else.
     # DBUS: tests on a session bus of their own (dbus-run-session).
+    # The sanitizer build's settings come first, for the test listing too.
+    if(TESSELLON_SANITIZE)
+        set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES
+                     ${TESSELLON_SANITIZER_TEST_ENVIRONMENT})
+    endif()
     if(T_DBUS)
         add_test(NAME ${name} COMMAND dbus-run-session -- $<TARGET_FILE:${name}>)
     elseif(T_XVFB)

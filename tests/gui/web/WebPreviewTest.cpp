@@ -70,12 +70,19 @@ protected:
     }
 
     // Waits until the view shows `path` fully loaded, then lets a moment
-    // pass for any late request.
+    // pass for any late request. The view takes the new address before its
+    // page has the new document, and the empty document before it is
+    // complete too: the document's own address tells them apart.
     static void waitForPage(QWebEngineView& view, const QString& path) {
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return view.url() == QUrl::fromLocalFile(path); }, 10000));
+        const QUrl url = QUrl::fromLocalFile(path);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view.url() == url; }, 10000));
         ASSERT_TRUE(QTest::qWaitFor(
-            [&] { return evaluate(view, u"document.readyState"_qs) == u"complete"_qs; }, 30000));
+            [&] {
+                return QUrl(evaluate(view,
+                                     u"document.readyState == 'complete' ? document.URL : ''"_qs)
+                                .toString()) == url;
+            },
+            30000));
         QTest::qWait(300);
     }
 
