@@ -118,11 +118,14 @@ int main(int argc, char** argv) {
         daemon.shutdown();
         app.quit();
     });
-    daemon.start();
+    // Listening before the lock names us: whoever started the service may
+    // ask it at once.
     const std::unique_ptr<RemoteServer> remote = startRemoteAccess(log);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&remote] {
         if (remote)
             remote->stop();
     });
+    lock.announce();
+    daemon.start();
     return app.exec();
 }

@@ -26,10 +26,15 @@ bool DaemonLock::acquire() {
         fd_ = -1;
         return false;
     }
-    const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
-    if (::ftruncate(fd_, 0) != 0 || ::pwrite(fd_, pid.constData(), size_t(pid.size()), 0) < 0)
-        return true; // the lock counts; the id is only a help for stopping
+    // The lock counts; the id is only a help for starting and stopping.
+    [[maybe_unused]] const int emptied = ::ftruncate(fd_, 0);
     return true;
+}
+
+void DaemonLock::announce() {
+    const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
+    [[maybe_unused]] const ssize_t written =
+        ::pwrite(fd_, pid.constData(), size_t(pid.size()), 0);
 }
 
 bool DaemonLock::isHeld(const QString& file, pid_t* holder) {

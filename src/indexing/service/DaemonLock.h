@@ -16,8 +16,12 @@ public:
     DaemonLock(const DaemonLock&) = delete;
     DaemonLock& operator=(const DaemonLock&) = delete;
 
-    // Takes the lock and writes our process id; false when another holds it.
+    // Takes the lock, emptying the file of an earlier holder's process id;
+    // false when another holds it.
     bool acquire();
+    // Writes our process id into the file: the daemon is ready, and this is
+    // what starting it waits for.
+    void announce();
 
     // Whether some process holds the lock now, and which one.
     static bool isHeld(const QString& file, pid_t* holder = nullptr);
