@@ -384,6 +384,44 @@ QStringList cleanRescan(qint64& ms) {
     return problems;
 }
 
+// Whether a writer has begun a scan: the store says it is not up to date.
+bool writing(const QString& storeFile) {
+    try {
+        SqliteDatabase db(storeFile, SqliteDatabase::Mode::ReadOnly);
+        SqliteStatement state(db, "SELECT value FROM meta WHERE key = 'scan_state'");
+        return state.step() && state.text(0) == QLatin1String("incomplete");
+    } catch (const std::exception&) {
+        return false; // not made yet
+    }
+}
+
+// When to kill: half the time at a moment drawn over how long such a run
+// takes, half the time at a moment drawn over the 800 ms after the writer
+// began its scan, so that many kills land in its transactions however long
+// it takes to start (the daemon checks the whole store first, at idle
+// priority).
+class KillMoment {
+public:
+    KillMoment(Random& random, double estimateMs, QString storeFile)
+        : random_(random), storeFile_(std::move(storeFile)) {
+        if (random_.below(2) == 0)
+            at_ = qint64(random_.uniform() * estimateMs) + 5;
+    }
+    void start() { clock_.start(); }
+    qint64 elapsed() const { return clock_.elapsed(); }
+    bool due() {
+        if (at_ < 0 && (writing(storeFile_) || clock_.elapsed() > 10000))
+            at_ = clock_.elapsed() + qint64(random_.uniform() * 800);
+        return at_ >= 0 && clock_.elapsed() >= at_;
+    }
+
+private:
+    Random& random_;
+    QString storeFile_;
+    QElapsedTimer clock_;
+    qint64 at_ = -1;
+};
+
 // Where the kill caught the writer, as the store tells it.
 QString leftBehind(const QString& storeFile) {
     try {
@@ -468,17 +506,18 @@ int main(int argc, char** argv) {
         const bool large = round == 1 || random.below(4) == 0;
         Corpus::Edits edits = round == 1 ? Corpus::Edits{} : corpus.edit(random, large);
         double& estimate = estimateMs[daemon][large];
-        const qint64 killAt = qint64(random.uniform() * estimate) + 5;
+        KillMoment moment(random, estimate, storeFile);
         bool killed = false;
         QStringList problems;
-        QElapsedTimer clock;
         if (!daemon) {
             QProcess rescan;
             rescan.start(QCoreApplication::applicationDirPath() +
                              QStringLiteral("/tessellon-admin"),
                          {QStringLiteral("rescan"), CatalogName});
-            clock.start();
-            if (!rescan.waitForFinished(int(killAt))) {
+            moment.start();
+            while (rescan.state() != QProcess::NotRunning && !moment.due())
+                rescan.waitForFinished(2);
+            if (rescan.state() != QProcess::NotRunning) {
                 ::kill(pid_t(rescan.processId()), SIGKILL);
                 rescan.waitForFinished(-1);
                 killed = true;
@@ -488,10 +527,10 @@ int main(int argc, char** argv) {
                                 .arg(QString::fromUtf8(rescan.readAllStandardError()).right(300));
             }
             if (!killed)
-                estimate = 0.5 * estimate + 0.5 * double(clock.elapsed());
+                estimate = 0.5 * estimate + 0.5 * double(moment.elapsed());
         } else {
             const Run started = admin({QStringLiteral("service"), QStringLiteral("start")}, 30000);
-            clock.start();
+            moment.start();
             QFile lock(ServicePaths::daemonLockFile());
             const pid_t pid = started.exitCode == 0 && lock.open(QIODevice::ReadOnly)
                                   ? pid_t(lock.readAll().trimmed().toLongLong())
@@ -501,10 +540,10 @@ int main(int argc, char** argv) {
                     << QStringLiteral("the daemon did not start: %1").arg(started.err.trimmed());
             } else {
                 // Files change while it runs too, for its change following.
-                const qint64 liveAt = qint64(random.uniform() * double(killAt));
+                const qint64 liveAt = qint64(random.uniform() * estimate);
                 bool liveDone = false;
-                while (clock.elapsed() < killAt) {
-                    if (!liveDone && clock.elapsed() >= liveAt) {
+                while (!moment.due()) {
+                    if (!liveDone && moment.elapsed() >= liveAt) {
                         edits += corpus.edit(random, false);
                         liveDone = true;
                     }
@@ -516,7 +555,7 @@ int main(int argc, char** argv) {
                     problems << QStringLiteral("the daemon had ended before its kill");
             }
         }
-        const qint64 killedAfter = clock.elapsed();
+        const qint64 killedAfter = moment.elapsed();
         QString left;
         if (!waitForLocks(storeFile))
             problems << QStringLiteral("the killed writer's locks were still held after 20 s");
