@@ -3,7 +3,9 @@
 #include "indexing/registry/ServicePaths.h"
 #include "indexing/store/SqliteDatabase.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QThread>
 
 using namespace tessellon;
 
@@ -81,4 +83,23 @@ QString ServiceSandbox::integrityCheck(const QString& catalog) const {
     // The full-text index checks itself against its own structure.
     db.exec("INSERT INTO fulltext(fulltext) VALUES('integrity-check')");
     return result;
+}
+
+StoreFigures ServiceSandbox::figures(const QString& catalog) const {
+    try {
+        return StoreFigures::read(storeFile(catalog));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < timeoutMs) {
+        if (condition())
+            return true;
+        QThread::msleep(20);
+    }
+    return condition();
 }

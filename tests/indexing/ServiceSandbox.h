@@ -3,6 +3,7 @@
 // catalog's store the way a user's query would see it.
 #pragma once
 
+#include "indexing/store/StoreFigures.h"
 #include "support/TempDir.h"
 
 #include <QByteArray>
@@ -10,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 
 struct CommandResult {
     int exitCode = -1;
@@ -40,8 +42,13 @@ public:
     QList<QByteArray> paths(const QString& catalog) const;
     bool matches(const QString& catalog, const QString& fulltextQuery) const;
     QString integrityCheck(const QString& catalog) const;
+    // The catalog's figures; empty ones while its store cannot be read yet.
+    tessellon::StoreFigures figures(const QString& catalog) const;
 
 private:
     TempDir dir_;
     QByteArray oldConfig_, oldData_;
 };
+
+// Polls the condition every 20 ms until it holds or the time is up.
+bool waitUntil(const std::function<bool()>& condition, int timeoutMs);

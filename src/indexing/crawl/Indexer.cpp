@@ -163,6 +163,13 @@ ScanSummary Indexer::updateFolders(const QList<QByteArray>& folders) {
 
 ScanSummary Indexer::apply(const CrawlPlan& plan) {
     ScanSummary summary;
+    // A crawl cut short by a stop request has not listed every folder, and
+    // what it did not reach would count as vanished: the store is left as it
+    // was, for the next update.
+    if (cancel_ && cancel_->load()) {
+        summary.cancelled = true;
+        return summary;
+    }
     summary.unreadable = plan.unreadable;
     summary.unchanged = plan.unchanged;
     store_.begin();

@@ -19,13 +19,25 @@ namespace tessellon::ServiceControl {
 
 namespace {
 
-// Waits until the service is (or is not) running. A started daemon that
-// ends before it holds its lock is given up on at once.
+// Whether the lock is held, and by the started daemon when one is named: a
+// daemon holds its lock a moment before it writes its id into the lock file,
+// over what was there (nothing, or the id of a daemon that was killed), and
+// at idle priority that moment can be long.
+bool heldBy(qint64 startedPid) {
+    pid_t holder = 0;
+    return DaemonLock::isHeld(ServicePaths::daemonLockFile(), &holder) &&
+           (startedPid <= 0 || holder == startedPid);
+}
+
+// Waits until the service is (or is not) running. A started daemon counts
+// as running once the lock file names it, so that whoever stops it next
+// signals the right process; one that ends before that (another daemon won
+// the lock) is given up on at once.
 bool waitFor(bool running, int timeoutMs, qint64 startedPid = 0) {
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < timeoutMs) {
-        if (isRunning() == running)
+        if (running ? heldBy(startedPid) : !isRunning())
             return true;
         if (startedPid > 0 && ::kill(pid_t(startedPid), 0) != 0 && errno == ESRCH)
             break;
@@ -74,6 +86,14 @@ void stop() {
     pid_t pid = 0;
     if (!DaemonLock::isHeld(ServicePaths::daemonLockFile(), &pid))
         return;
+    // A daemon that has only just taken its lock may not have written its id.
+    QElapsedTimer clock;
+    clock.start();
+    while (pid <= 0 && clock.elapsed() < 5000) {
+        QThread::msleep(20);
+        if (!DaemonLock::isHeld(ServicePaths::daemonLockFile(), &pid))
+            return;
+    }
     if (pid <= 0 || ::kill(pid, SIGTERM) != 0)
         throw Error(QStringLiteral("Cannot signal the indexing service (process %1)").arg(pid));
     if (!waitFor(false, 5000))

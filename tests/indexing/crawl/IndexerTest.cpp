@@ -8,7 +8,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <atomic>
 #include <fcntl.h>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -280,4 +282,27 @@ TEST_F(IndexerTest, FollowsChangesOfSingleFolders) {
     QDir(scope + "/a").removeRecursively();
     EXPECT_EQ(indexer.updateFolders({PathCodec::toBytes(scope)}).removed, 4);
     EXPECT_EQ(count("SELECT count(*) FROM documents"), 0);
+}
+
+TEST_F(IndexerTest, AStopBeforeTheCrawlEndsForgetsNothing) {
+    // A crawl cut short has not listed every folder; what it did not reach
+    // must not count as vanished, in a full update or a folder's.
+    write("a/one.txt", "first");
+    write("b/two.txt", "second");
+    scan();
+    const std::int64_t documents = count("SELECT count(*) FROM documents");
+    const std::function<ScanSummary(Indexer&)> updates[] = {
+        [](Indexer& i) { return i.updateAll(); },
+        [&](Indexer& i) {
+            return i.updateFolders({bytes("a"), PathCodec::toBytes(scope)});
+        }};
+    std::atomic<bool> cancel{true};
+    Indexer indexer(catalog, &cancel);
+    for (const auto& update : updates) {
+        const ScanSummary s = update(indexer);
+        EXPECT_TRUE(s.cancelled);
+        EXPECT_EQ(s.removed, 0);
+        EXPECT_EQ(count("SELECT count(*) FROM documents"), documents);
+        EXPECT_TRUE(sandbox.matches("Docs", "first"));
+    }
 }

@@ -24,23 +24,8 @@ QString writeCorpus(ServiceSandbox& sandbox, int files) {
     return scope;
 }
 
-bool waitUntil(const std::function<bool()>& condition, int timeoutMs) {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < timeoutMs) {
-        if (condition())
-            return true;
-        QThread::msleep(20);
-    }
-    return condition();
-}
-
 std::int64_t documents(const ServiceSandbox& sandbox) {
-    try {
-        return StoreFigures::read(sandbox.storeFile("Docs")).documents;
-    } catch (const std::exception&) {
-        return 0;
-    }
+    return sandbox.figures("Docs").documents;
 }
 
 } // namespace

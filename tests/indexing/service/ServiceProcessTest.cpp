@@ -2,6 +2,8 @@
 
 #include "indexing/registry/CatalogRegistry.h"
 #include "indexing/registry/ServicePaths.h"
+#include "indexing/service/DaemonLock.h"
+#include "indexing/service/ServiceControl.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,5 +69,27 @@ TEST(ServiceProcesses, StateCommandsChangeOnlyTheirCatalog) {
         ASSERT_EQ(sandbox.admin({step.command, "a"}).exitCode, 0) << step.command;
         EXPECT_EQ(registry.find("A")->state, step.state) << step.command;
         EXPECT_EQ(registry.find("B")->state, CatalogState::Running) << step.command;
+    }
+}
+
+TEST(ServiceProcesses, StartReturnsOnceTheLockNamesTheNewDaemon) {
+    // A daemon at idle priority may hold its lock a while before it writes
+    // its id over what the lock file held: nothing, or the id of a daemon
+    // that was killed. The stand-in takes its time there.
+    for (const QByteArray& before : {QByteArray(), QByteArray("999999\n")}) {
+        ServiceSandbox sandbox;
+        sandbox.dir().write("data/tessellon-indexd.lock", before);
+        const QString daemon = sandbox.dir().write(
+            "slow-daemon", "#!/bin/sh\nlock=\"$TESSELLON_DATA_DIR/tessellon-indexd.lock\"\n"
+                           "exec 9>>\"$lock\"\nflock -n 9 || exit 1\nsleep 1\n"
+                           "echo $$ >\"$lock\"\nexec sleep 30\n");
+        QFile::setPermissions(daemon, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ServiceControl::start(daemon);
+        pid_t holder = 0;
+        ASSERT_TRUE(DaemonLock::isHeld(ServicePaths::daemonLockFile(), &holder));
+        EXPECT_NE(holder, 999999) << before.toStdString();
+        EXPECT_GT(holder, 0) << before.toStdString();
+        EXPECT_NO_THROW(ServiceControl::stop());
+        EXPECT_FALSE(ServiceControl::isRunning());
     }
 }
