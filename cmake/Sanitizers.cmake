@@ -20,11 +20,9 @@ if(TESSELLON_SANITIZE)
     # Test discovery runs the test programs; under the sanitizers it runs
     # them from ctest, where the sanitizer settings are in force.
     set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
-endif()
-
-# The sanitizer settings and suppression files, read by ctest in every test
-# folder (tessellon_add_test), so they hold also for ctest run in one folder.
-if(TESSELLON_SANITIZE)
+    # The sanitizer settings and suppression files, read by ctest in every
+    # test folder (tessellon_add_test), so they hold also for ctest run in
+    # one folder.
     set(TESSELLON_SANITIZERS_DIR ${CMAKE_SOURCE_DIR}/tests/sanitizers)
     set(TESSELLON_SANITIZER_TEST_ENVIRONMENT ${CMAKE_BINARY_DIR}/SanitizerTestEnvironment.cmake)
     configure_file(${TESSELLON_SANITIZERS_DIR}/TestEnvironment.cmake.in
