@@ -2,8 +2,7 @@
 
 #include "common/Error.h"
 #include "indexing/remote/AccessToken.h"
-#include "indexing/remote/PlaceJson.h"
-#include "indexing/remote/VariantJson.h"
+#include "indexing/remote/AnswerReader.h"
 #include "indexing/statement/StatementRecordSet.h"
 
 #include <QJsonDocument>
@@ -13,57 +12,6 @@
 namespace tessellon {
 
 namespace {
-
-// Reads the answer's lines as they arrive, so a long answer never sits
-// whole in one buffer.
-class AnswerReader {
-public:
-    bool take(const char* data, size_t length) {
-        pending_.append(data, qsizetype(length));
-        for (qsizetype end = pending_.indexOf('\n'); end >= 0; end = pending_.indexOf('\n')) {
-            line(pending_.left(end));
-            pending_.remove(0, end + 1);
-        }
-        return true;
-    }
-    bool whole() const { return ended_ && pending_.isEmpty(); }
-    // The rows as they came, once the answer is whole.
-    statement::OrderedAnswer result() { return std::move(answer_); }
-
-private:
-    void line(const QByteArray& text) {
-        const QJsonDocument document = QJsonDocument::fromJson(text);
-        if (document.isArray()) {
-            row(document.array());
-        } else if (document.object().contains(QStringLiteral("row"))) {
-            row(document[QStringLiteral("row")].toArray());
-            answer_.places.push_back(decodePlace(document[QStringLiteral("place")].toArray()));
-        } else if (document.object().contains(QStringLiteral("columns"))) {
-            for (const QJsonValue& name : document[QStringLiteral("columns")].toArray())
-                answer_.names << name.toString();
-            // A hint only: a host cannot make this side reserve without bound.
-            constexpr qint64 MostReserved = 100000;
-            answer_.rows.reserve(std::size_t(std::clamp(
-                document[QStringLiteral("recordCount")].toInteger(), qint64(0), MostReserved)));
-        } else if (document[QStringLiteral("end")].toBool()) {
-            ended_ = true;
-        } else {
-            throw ProviderError(QStringLiteral("The host sent an answer that cannot be read"));
-        }
-    }
-    void row(const QJsonArray& values) {
-        statement::StatementRecordSet::Row row;
-        for (const QJsonValue& value : values)
-            row.push_back(decodeVariant(value));
-        if (qsizetype(row.size()) != answer_.names.size())
-            throw ProviderError(QStringLiteral("The host sent a row that does not fit"));
-        answer_.rows.push_back(std::move(row));
-    }
-
-    statement::OrderedAnswer answer_;
-    QByteArray pending_;
-    bool ended_ = false;
-};
 
 // Why a request failed, in words a user can act on.
 QString failureText(httplib::Error error) {
