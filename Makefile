@@ -3,7 +3,11 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: all bootstrap configure build run test format clean
+FUZZ_DIR ?= build-fuzz
+# Seconds each fuzz target runs in `make fuzz-short`.
+FUZZ_SECONDS ?= 10
+
+.PHONY: all bootstrap configure build run test format clean fuzz fuzz-short
 
 all: build
 
@@ -24,8 +28,20 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
+# The libFuzzer targets of fuzz/, built with clang and the address and
+# undefined-behaviour sanitizers in a folder of their own.
+fuzz: bootstrap
+	@if [ ! -f $(FUZZ_DIR)/build.ninja ]; then \
+	  CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DTESSELLON_FUZZ=ON >/dev/null; \
+	fi
+	@cmake --build $(FUZZ_DIR) --target fuzzers -j $(JOBS)
+
+# Each fuzz target for a few seconds on its seeds; fails on any finding.
+fuzz-short: fuzz
+	@fuzz/run-short $(FUZZ_DIR)/fuzz $(FUZZ_SECONDS)
+
 format:
-	@find src apps tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@find src apps tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(FUZZ_DIR)
