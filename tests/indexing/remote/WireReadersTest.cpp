@@ -3,8 +3,11 @@
 // writes but a host may send.
 #include "common/Error.h"
 #include "indexing/remote/AnswerReader.h"
+#include "indexing/remote/VariantJson.h"
 #include "support/QtPrinters.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <gtest/gtest.h>
 
 using namespace tessellon;
@@ -37,6 +40,32 @@ TEST(AnswerReader, AnAnswerWithoutItsEndOrWithMoreAfterItIsNotWhole) {
         AnswerReader reader;
         reader.take(text.constData(), size_t(text.size()));
         EXPECT_FALSE(reader.whole()) << text.toStdString();
+    }
+}
+
+// Arrays whose bounds reach the ends of an int, or whose element count
+// overflows: the first is an array like any other, the rest are refused.
+TEST(VariantJson, ArrayBoundsAtTheEndsOfAnIntNeverOverflow) {
+    struct Case {
+        const char* json;
+        bool readable;
+    };
+    const Case cases[] = {
+        {"[17,[[2147483646,2147483647]],[[2,1],[2,2]]]", true},
+        {"[17,[[-2147483648,-2147483648],[2147483647,2147483647]],[[2,3]]]", true},
+        {"[17,[[-2147483648,2147483647]],[]]", false},
+        {"[17,[[0,65535],[0,65535],[0,65535],[0,65535]],[]]", false},
+        {"[17,[[0,-1],[0,-3]],[]]", false},
+    };
+    for (const Case& c : cases) {
+        const QJsonValue json = QJsonDocument::fromJson(QByteArray("[") + c.json + "]").array()[0];
+        if (!c.readable) {
+            EXPECT_THROW(decodeVariant(json), ProviderError) << c.json;
+            continue;
+        }
+        const Variant value = decodeVariant(json);
+        EXPECT_EQ(encodeVariant(value), json) << c.json;
+        EXPECT_EQ(decodeVariant(encodeVariant(value)), value) << c.json;
     }
 }
 
