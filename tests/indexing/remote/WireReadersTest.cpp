@@ -44,7 +44,7 @@ TEST(AnswerReader, AnAnswerWithoutItsEndOrWithMoreAfterItIsNotWhole) {
 }
 
 // Arrays whose bounds reach the ends of an int, or whose element count
-// overflows: the first is an array like any other, the rest are refused.
+// overflows: readable ones are arrays like any other, the rest are refused.
 TEST(VariantJson, ArrayBoundsAtTheEndsOfAnIntNeverOverflow) {
     struct Case {
         const char* json;
@@ -53,6 +53,8 @@ TEST(VariantJson, ArrayBoundsAtTheEndsOfAnIntNeverOverflow) {
     const Case cases[] = {
         {"[17,[[2147483646,2147483647]],[[2,1],[2,2]]]", true},
         {"[17,[[-2147483648,-2147483648],[2147483647,2147483647]],[[2,3]]]", true},
+        // Empty: lengths whose product overflows, then an empty dimension.
+        {"[17,[[0,65535],[0,65535],[0,65535],[0,65535],[0,65535],[1,0]],[]]", true},
         {"[17,[[-2147483648,2147483647]],[]]", false},
         {"[17,[[0,65535],[0,65535],[0,65535],[0,65535]],[]]", false},
         {"[17,[[0,-1],[0,-3]],[]]", false},
