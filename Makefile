@@ -1,6 +1,7 @@
-# The two commands of the README: `make run` and `make test`; and
-# `make test-asan`, every test again in a build with AddressSanitizer and
-# UndefinedBehaviorSanitizer (build-asan).
+# The two commands of the README: `make run` and `make test`; `make
+# test-asan`, every test again in a build with AddressSanitizer and
+# UndefinedBehaviorSanitizer (build-asan); and `make fuzz-short`, the fuzz
+# targets briefly on their seeds (build-fuzz).
 BUILD_DIR ?= build
 ASAN_BUILD_DIR ?= build-asan
 BUILD_TYPE ?= RelWithDebInfo
@@ -13,7 +14,11 @@ fi
 # Runs every test of the build folder $(1), each with at most $(2) seconds.
 test_in = cd $(1) && ctest --output-on-failure -j $(JOBS) --timeout $(2)
 
-.PHONY: all bootstrap configure build run test test-asan format clean
+FUZZ_DIR ?= build-fuzz
+# Seconds each fuzz target runs in `make fuzz-short`.
+FUZZ_SECONDS ?= 10
+
+.PHONY: all bootstrap configure build run test test-asan format clean fuzz fuzz-short
 
 all: build
 
@@ -38,8 +43,20 @@ test-asan: bootstrap
 	@cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 	@$(call test_in,$(ASAN_BUILD_DIR),900)
 
+# The libFuzzer targets of fuzz/, built with clang and the address and
+# undefined-behaviour sanitizers in a folder of their own.
+fuzz: bootstrap
+	@if [ ! -f $(FUZZ_DIR)/build.ninja ]; then \
+	  CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja -DTESSELLON_FUZZ=ON >/dev/null; \
+	fi
+	@cmake --build $(FUZZ_DIR) --target fuzzers -j $(JOBS)
+
+# Each fuzz target for a few seconds on its seeds; fails on any finding.
+fuzz-short: fuzz
+	@fuzz/run-short $(FUZZ_DIR)/fuzz $(FUZZ_SECONDS)
+
 format:
-	@find src apps tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	@find src apps tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(FUZZ_DIR)

@@ -1,5 +1,7 @@
 #include "common/Variant.h"
 
+#include <algorithm>
+
 #include <cassert>
 
 namespace tessellon {
@@ -111,9 +113,13 @@ bool Variant::operator==(const Variant& other) const {
 
 VariantArray::VariantArray(QVector<Bound> bounds) : bounds_(std::move(bounds)) {
     assert(!bounds_.isEmpty());
-    qsizetype total = 1;
-    for (const Bound& b : bounds_)
-        total *= std::max(0, b.count());
+    // An empty dimension empties the array, however long the others are:
+    // their product alone may not even fit.
+    const bool empty = std::any_of(bounds_.cbegin(), bounds_.cend(),
+                                   [](const Bound& b) { return b.count() <= 0; });
+    qsizetype total = empty ? 0 : 1;
+    for (qsizetype d = 0; d < bounds_.size() && !empty; ++d)
+        total *= bounds_[d].count();
     elements_.resize(total);
 }
 

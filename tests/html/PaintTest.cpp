@@ -7,13 +7,6 @@ using namespace tessellon::testing;
 
 namespace {
 
-class FakeControl : public HtmlControl {
-public:
-    TCursor cursor() const override { return shape; }
-    void setCursor(TCursor c) override { shape = c; }
-    TCursor shape = TCursor::Default;
-};
-
 // The last time the text was written into the picture.
 const TextCall* lastText(const RecordingCanvas& canvas, const QString& text) {
     for (auto it = canvas.texts.rbegin(); it != canvas.texts.rend(); ++it) {
@@ -36,7 +29,7 @@ TEST_F(DocumentFixture, LinkPaintsInLinkColourUnderlined) {
 }
 
 TEST_F(DocumentFixture, LinkUnderMouseTakesActiveColour) {
-    FakeControl control;
+    RecordingControl control;
     document.MouseKBHandler1 = std::make_unique<TNormalHandler>(&document);
     load(u"see <a href=x>go</a>"_qs);
     aText* link = word(u"go"_qs);
@@ -52,7 +45,7 @@ TEST_F(DocumentFixture, LinkUnderMouseTakesActiveColour) {
 }
 
 TEST_F(DocumentFixture, QuickOrSmallMovesAreIgnored) {
-    FakeControl control;
+    RecordingControl control;
     document.MouseKBHandler1 = std::make_unique<TNormalHandler>(&document);
     load(u"<a href=x>go</a>"_qs);
     aText* link = word(u"go"_qs);

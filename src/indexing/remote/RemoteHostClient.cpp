@@ -2,8 +2,7 @@
 
 #include "common/Error.h"
 #include "indexing/remote/AccessToken.h"
-#include "indexing/remote/PlaceJson.h"
-#include "indexing/remote/VariantJson.h"
+#include "indexing/remote/AnswerReader.h"
 #include "indexing/statement/StatementRecordSet.h"
 
 #include <QElapsedTimer>
@@ -14,76 +13,6 @@
 namespace tessellon {
 
 namespace {
-
-// Reads the answer's lines as they arrive, so a long answer never sits
-// whole in one buffer, and refuses an answer that could only be a host's
-// fault: an endless line, more rows than asked for, places of differing
-// lengths, anything after the end.
-class AnswerReader {
-public:
-    explicit AnswerReader(int maxRecords) : maxRecords_(maxRecords) {}
-
-    // Throws ProviderError for an answer that cannot be read.
-    void take(const char* data, size_t length) {
-        pending_.append(data, qsizetype(length));
-        for (qsizetype end = pending_.indexOf('\n'); end >= 0; end = pending_.indexOf('\n')) {
-            line(pending_.left(end));
-            pending_.remove(0, end + 1);
-        }
-        if (pending_.size() > MaxLineBytes)
-            fail();
-    }
-    bool whole() const { return ended_ && pending_.isEmpty(); }
-    // The rows as they came, once the answer is whole.
-    statement::OrderedAnswer result() { return std::move(answer_); }
-
-private:
-    static constexpr qsizetype MaxLineBytes = 4 << 20;
-
-    [[noreturn]] static void fail() {
-        throw ProviderError(QStringLiteral("The host sent an answer that cannot be read"));
-    }
-    void line(const QByteArray& text) {
-        if (ended_)
-            fail();
-        const QJsonDocument document = QJsonDocument::fromJson(text);
-        if (document.isArray()) {
-            row(document.array());
-        } else if (document.object().contains(QStringLiteral("row"))) {
-            row(document[QStringLiteral("row")].toArray());
-            answer_.places.push_back(decodePlace(document[QStringLiteral("place")].toArray()));
-            if (answer_.places.back().size() != answer_.places.front().size())
-                fail();
-        } else if (document.object().contains(QStringLiteral("columns")) &&
-                   answer_.names.isEmpty()) {
-            for (const QJsonValue& name : document[QStringLiteral("columns")].toArray())
-                answer_.names << name.toString();
-            // A hint only: a host cannot make this side reserve without bound.
-            constexpr qint64 MostReserved = 100000;
-            answer_.rows.reserve(std::size_t(std::clamp(
-                document[QStringLiteral("recordCount")].toInteger(), qint64(0), MostReserved)));
-        } else if (document[QStringLiteral("end")].toBool()) {
-            ended_ = true;
-        } else {
-            fail();
-        }
-    }
-    void row(const QJsonArray& values) {
-        if (maxRecords_ > 0 && answer_.rows.size() >= std::size_t(maxRecords_))
-            throw ProviderError(QStringLiteral("The host sent more rows than asked for"));
-        statement::StatementRecordSet::Row row;
-        for (const QJsonValue& value : values)
-            row.push_back(decodeVariant(value));
-        if (qsizetype(row.size()) != answer_.names.size())
-            throw ProviderError(QStringLiteral("The host sent a row that does not fit"));
-        answer_.rows.push_back(std::move(row));
-    }
-
-    int maxRecords_;
-    statement::OrderedAnswer answer_;
-    QByteArray pending_;
-    bool ended_ = false;
-};
 
 // Why a request failed, in words a user can act on.
 QString failureText(httplib::Error error) {

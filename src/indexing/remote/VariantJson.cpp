@@ -4,6 +4,7 @@
 
 #include <QJsonArray>
 #include <QTimeZone>
+#include <limits>
 
 namespace tessellon {
 
@@ -38,6 +39,18 @@ QDateTime decodeDateTime(const QJsonArray& a) {
         return QDateTime::fromMSecsSinceEpoch(ms, Qt::OffsetFromUTC, a.at(3).toInt());
     default:
         return QDateTime::fromMSecsSinceEpoch(ms, Qt::LocalTime);
+    }
+}
+
+// The index of the next element in row-major order (the last index runs
+// fastest). An index never steps past its bound, which may be INT_MAX.
+void stepIndex(QVector<int>& index, const QVector<VariantArray::Bound>& bounds) {
+    for (qsizetype d = bounds.size() - 1; d >= 0; --d) {
+        if (index[d] < bounds[d].high) {
+            ++index[d];
+            return;
+        }
+        index[d] = bounds[d].low;
     }
 }
 
@@ -84,23 +97,20 @@ QJsonValue encodeVariant(const Variant& value) {
         return QJsonArray{kind, double(value.toErrorCode().code)};
     case Kind::Array: {
         const VariantArray& array = value.toArray();
-        QJsonArray bounds;
-        for (int d = 0; d < array.dimensions(); ++d)
-            bounds.append(QJsonArray{array.bound(d).low, array.bound(d).high});
+        QVector<VariantArray::Bound> bounds;
+        QJsonArray boundsJson;
+        QVector<int> index;
+        for (int d = 0; d < array.dimensions(); ++d) {
+            bounds << array.bound(d);
+            boundsJson.append(QJsonArray{array.bound(d).low, array.bound(d).high});
+            index << array.bound(d).low;
+        }
         QJsonArray elements;
-        QVector<int> index(array.dimensions());
-        for (int d = 0; d < array.dimensions(); ++d)
-            index[d] = array.bound(d).low;
-        // Row-major order: the last index runs fastest.
         for (qsizetype n = 0; n < array.elementCount(); ++n) {
             elements.append(encodeVariant(array.at(index)));
-            for (int d = array.dimensions() - 1; d >= 0; --d) {
-                if (++index[d] <= array.bound(d).high)
-                    break;
-                index[d] = array.bound(d).low;
-            }
+            stepIndex(index, bounds);
         }
-        return QJsonArray{kind, bounds, elements};
+        return QJsonArray{kind, boundsJson, elements};
     }
     }
     malformed();
@@ -175,29 +185,30 @@ Variant decodeVariant(const QJsonValue& json) {
     case Kind::ErrorCode:
         return Variant(Variant::ErrorCode{integer<std::uint32_t>(p, 0, UINT32_MAX)});
     case Kind::Array: {
+        // Counted in 64 bits and capped above any element list, so that no
+        // bounds can overflow the count or make the array reserve more than
+        // the elements that came; a dimension longer than an int can count
+        // is no array at all.
+        constexpr qint64 Beyond = qint64(1) << 32;
         QVector<VariantArray::Bound> bounds;
-        qsizetype count = 1;
+        QVector<int> index;
+        qint64 count = 1;
         for (const QJsonValue& b : p.toArray()) {
             const VariantArray::Bound bound{b.toArray().at(0).toInt(), b.toArray().at(1).toInt()};
-            if (bound.count() < 0)
+            const qint64 length = qint64(bound.high) - bound.low + 1;
+            if (length < 0 || length > std::numeric_limits<int>::max())
                 malformed();
             bounds << bound;
-            count *= bound.count();
+            index << bound.low;
+            count = std::min(count * length, Beyond);
         }
         const QJsonArray elements = a.size() > 2 ? a.at(2).toArray() : QJsonArray();
         if (bounds.isEmpty() || elements.size() != count)
             malformed();
         VariantArray array(bounds);
-        QVector<int> index(bounds.size());
-        for (int d = 0; d < bounds.size(); ++d)
-            index[d] = bounds[d].low;
         for (const QJsonValue& element : elements) {
             array.set(index, decodeVariant(element));
-            for (int d = int(bounds.size()) - 1; d >= 0; --d) {
-                if (++index[d] <= bounds[d].high)
-                    break;
-                index[d] = bounds[d].low;
-            }
+            stepIndex(index, bounds);
         }
         return Variant(std::move(array));
     }

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <iterator>
 #include <limits>
 #include <string_view>
@@ -195,7 +196,9 @@ QByteArray TermPacker::unpack(const QByteArray& packed) const {
     }
     while (pos < packed.size()) {
         std::uint64_t length = 0;
-        if (!getVarint(packed, pos, length) || length > std::uint64_t(packed.size() - pos))
+        // The tokenizer makes no empty term.
+        if (!getVarint(packed, pos, length) || length == 0 ||
+            length > std::uint64_t(packed.size() - pos))
             throw damaged();
         add(packed.mid(pos, qsizetype(length)));
         pos += qsizetype(length);
@@ -208,9 +211,17 @@ QByteArray TermPacker::unpack(const QByteArray& packed) const {
         std::uint64_t(out.size()) + (count - distinct) * std::uint64_t(shortest.size() + 1);
     if (padded > MaxUnpackedBytes)
         throw damaged();
-    out.reserve(qsizetype(padded));
-    for (std::uint64_t i = distinct; i < count; ++i)
-        out += ' ' + shortest;
+    // Written by doubling what is there: a count in the millions costs a few
+    // copies, not one append per term.
+    const QByteArray pad = ' ' + shortest;
+    const qsizetype from = out.size();
+    const auto padBytes = qsizetype(count - distinct) * pad.size();
+    out.resize(from + padBytes);
+    char* padding = out.data() + from;
+    if (padBytes > 0)
+        std::memcpy(padding, pad.constData(), std::size_t(pad.size()));
+    for (qsizetype done = pad.size(); done < padBytes; done *= 2)
+        std::memcpy(padding + done, padding, std::size_t(std::min(done, padBytes - done)));
     return out;
 }
 

@@ -148,7 +148,8 @@ void RecordingCanvas::drawPicture(const Rect& dest, const Picture& picture, cons
                  .arg(rectText(dest), rectText(source),
                       transparent ? QStringLiteral(" key=") + colorName(*transparent) : QString());
     const auto* recorded = dynamic_cast<const RecordingPicture*>(&picture);
-    if (!recorded || dest.isEmpty() || source.isEmpty())
+    // Without pixels of its own there is nothing to copy into.
+    if (!keepPixels_ || !recorded || dest.isEmpty() || source.isEmpty())
         return;
     for (int y = dest.top; y < dest.bottom; ++y) {
         for (int x = dest.left; x < dest.right; ++x) {

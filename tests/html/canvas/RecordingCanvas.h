@@ -7,6 +7,7 @@
 #pragma once
 
 #include "html/Canvas.h"
+#include "html/HtmlControl.h"
 
 #include <QHash>
 #include <QStringList>
@@ -119,5 +120,13 @@ private:
 
 // "#RRGGBB" for messages.
 QString colorName(Color color);
+
+// A control that only keeps the mouse cursor the document asks for.
+class RecordingControl : public HtmlControl {
+public:
+    TCursor cursor() const override { return shape; }
+    void setCursor(TCursor c) override { shape = c; }
+    TCursor shape = TCursor::Default;
+};
 
 } // namespace tessellon::testing

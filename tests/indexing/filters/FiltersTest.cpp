@@ -224,6 +224,20 @@ TEST(FilterProtocol, RoundTripsAndRejectsAnythingElse) {
     EXPECT_FALSE(FilterProtocol::decode({}).has_value());
 }
 
+TEST(FilterProtocol, LengthsBeyondTheAnswerFailWithoutReservingForThem) {
+    // Magic and state, then the text's length; a keyword count after four
+    // null strings. None of these lengths has the bytes it announces.
+    const QByteArray start = QByteArray::fromHex("54464c5400000001");
+    const QByteArray nulls = QByteArray::fromHex("ffffffff").repeated(4);
+    const QByteArray trailer = QByteArray::fromHex("54464c54");
+    for (const QByteArray& damaged :
+         {start + QByteArray::fromHex("fffffffe") + trailer,
+          start + QByteArray::fromHex("00000003") + "abc" + trailer,
+          start + nulls + QByteArray::fromHex("ffffff00") + nulls.left(8) + trailer,
+          start + nulls + QByteArray::fromHex("00000002ffffffff") + nulls.left(8) + trailer})
+        EXPECT_FALSE(FilterProtocol::decode(damaged).has_value()) << damaged.toHex().toStdString();
+}
+
 TEST(Filters, CapTheTextOfAHugeFileAndRefuseFolders) {
     TempDir dir;
     const QString big = dir.write("big.txt", QByteArray("word ").repeated(3'000'000));

@@ -73,8 +73,14 @@ TEST(TermPacker, KeepsTheDistinctTermsAndTheirNumber) {
                                       QByteArray::fromHex("8080808080200001"
                                                           "61"),
                                       QByteArray::fromHex("ffffffff070001"
-                                                          "61")})
+                                                          "61"),
+                                      // An empty term, which would pad 268 million times.
+                                      QByteArray::fromHex("9aa5ff7f0000")})
         EXPECT_THROW(packer.unpack(damaged), Error) << damaged.toHex().constData();
+    // A million terms, one of them distinct: the padding is the term a
+    // million times.
+    EXPECT_EQ(packer.unpack(QByteArray::fromHex("c0843d000161")),
+              "a" + QByteArray(" a").repeated(999999));
 }
 
 TEST(DocumentTokenizer, HandsTheIndexTheGivenTokensOnlyForTheExpectedDocumentText) {
