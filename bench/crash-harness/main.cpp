@@ -12,7 +12,7 @@
 // rounds after it start sound. Exits with 1 when any check failed.
 //
 //   crash-harness [--work DIR] [--kills N] [--files N] [--median-words W]
-//                 [--seed S] [--minutes M] [--quick]
+//                 [--seed S] [--minutes M] [--large PERCENT] [--quick]
 #include "indexing/registry/ServicePaths.h"
 #include "indexing/store/IndexStore.h"
 #include "indexing/store/SqliteDatabase.h"
@@ -427,7 +427,7 @@ QString leftBehind(const QString& storeFile) {
     try {
         const StoreFigures f = StoreFigures::read(storeFile);
         if (f.scanComplete)
-            return QStringLiteral("after a completed scan");
+            return QStringLiteral("with the store complete");
         if (f.scanTotal > 0 && f.scanRemaining > 0)
             return QStringLiteral("while filtering (%1 of %2 left)")
                 .arg(f.scanRemaining)
@@ -461,8 +461,10 @@ int main(int argc, char** argv) {
     const QCommandLineOption medianWords("median-words", "median words per file", "n", "400");
     const QCommandLineOption seed("seed", "random seed", "n", "1");
     const QCommandLineOption minutes("minutes", "starts no round after this long", "n", "45");
+    const QCommandLineOption largeShare("large", "percent of rounds that edit thousands of files",
+                                        "n", "25");
     const QCommandLineOption quick("quick", "a short run: 10 kills over 2,000 files");
-    parser.addOptions({work, kills, files, medianWords, seed, minutes, quick});
+    parser.addOptions({work, kills, files, medianWords, seed, minutes, largeShare, quick});
     parser.process(app);
     const bool isQuick = parser.isSet(quick);
     const int wantedKills = isQuick && !parser.isSet(kills) ? 10 : parser.value(kills).toInt();
@@ -503,7 +505,7 @@ int main(int argc, char** argv) {
         const int round = ++t.rounds;
         const bool daemon = random.below(2) == 1;
         // The first round kills the first scan of the whole corpus.
-        const bool large = round == 1 || random.below(4) == 0;
+        const bool large = round == 1 || random.below(100) < parser.value(largeShare).toInt();
         Corpus::Edits edits = round == 1 ? Corpus::Edits{} : corpus.edit(random, large);
         double& estimate = estimateMs[daemon][large];
         KillMoment moment(random, estimate, storeFile);
