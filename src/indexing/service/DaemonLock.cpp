@@ -33,8 +33,7 @@ bool DaemonLock::acquire() {
 
 void DaemonLock::announce() {
     const QByteArray pid = QByteArray::number(qint64(::getpid())) + '\n';
-    [[maybe_unused]] const ssize_t written =
-        ::pwrite(fd_, pid.constData(), size_t(pid.size()), 0);
+    [[maybe_unused]] const ssize_t written = ::pwrite(fd_, pid.constData(), size_t(pid.size()), 0);
 }
 
 bool DaemonLock::isHeld(const QString& file, pid_t* holder) {
