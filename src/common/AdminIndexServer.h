@@ -5,6 +5,8 @@
 // Error; callers decide what a failure shows.
 #pragma once
 
+#include "common/Error.h"
+
 #include <QString>
 #include <cstdint>
 #include <exception>
@@ -45,6 +47,36 @@ public:
     // The catalog at which the enumeration stands.
     virtual std::unique_ptr<CatalogAdmin> GetCatalog() = 0;
     virtual std::unique_ptr<CatalogAdmin> GetCatalogByName(const QString& name) = 0;
+};
+
+// Where an enumeration stands in the catalogs a connection read at
+// FindFirstCatalog. FindNextCatalog before any FindFirstCatalog begins one;
+// a cursor past the end, or not begun, stands on no catalog.
+template <typename List> class CatalogCursor {
+public:
+    bool begin(List catalogs) {
+        catalogs_ = std::move(catalogs);
+        position_ = 0;
+        return onCatalog();
+    }
+    bool begun() const { return position_ >= 0; }
+    bool next() {
+        if (onCatalog())
+            ++position_;
+        return onCatalog();
+    }
+    // Throws ProviderError when the cursor stands on no catalog.
+    auto current() const {
+        if (!onCatalog())
+            throw ProviderError(QStringLiteral("The catalog enumeration stands on no catalog"));
+        return catalogs_.at(position_);
+    }
+
+private:
+    bool onCatalog() const { return position_ >= 0 && position_ < qsizetype(catalogs_.size()); }
+
+    List catalogs_;
+    qsizetype position_ = -1;
 };
 
 // The state word of a catalog: "running", "paused", "stopped", or empty

@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace tessellon {
@@ -148,8 +147,10 @@ QList<CatalogEntry> CatalogRegistry::parse(const QByteArray& content) {
     };
     // Blanks before an absolute path are the hand-written "Key = value".
     const auto absolutePath = [&fail](const char* key, QString value) {
-        const qsizetype start = value.indexOf(QRegularExpression(QStringLiteral("[^ \t]")));
-        if (start > 0 && value[start] == u'/')
+        qsizetype start = 0;
+        while (start < value.size() && (value[start] == u' ' || value[start] == u'\t'))
+            ++start;
+        if (start < value.size() && value[start] == u'/')
             value.remove(0, start);
         if (!QDir::isAbsolutePath(value))
             fail(QStringLiteral("%1 must be an absolute path, not '%2'")

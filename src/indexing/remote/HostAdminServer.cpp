@@ -79,27 +79,19 @@ bool HostAdminServer::IsRunning() {
 bool HostAdminServer::FindFirstCatalog() {
     if (!remote_)
         return local_.FindFirstCatalog();
-    enumeration_ = remote_->catalogs();
-    position_ = 0;
-    return position_ < enumeration_.size();
+    return cursor_.begin(remote_->catalogs());
 }
 
 bool HostAdminServer::FindNextCatalog() {
     if (!remote_)
         return local_.FindNextCatalog();
-    if (position_ < 0)
-        return FindFirstCatalog();
-    if (position_ < enumeration_.size())
-        ++position_;
-    return position_ < enumeration_.size();
+    return cursor_.begun() ? cursor_.next() : FindFirstCatalog();
 }
 
 std::unique_ptr<CatalogAdmin> HostAdminServer::GetCatalog() {
     if (!remote_)
         return local_.GetCatalog();
-    if (position_ < 0 || position_ >= enumeration_.size())
-        throw ProviderError(QStringLiteral("The catalog enumeration stands on no catalog"));
-    return std::make_unique<RemoteCatalogAdmin>(enumeration_[position_].toObject(), remote_);
+    return std::make_unique<RemoteCatalogAdmin>(cursor_.current().toObject(), remote_);
 }
 
 std::unique_ptr<CatalogAdmin> HostAdminServer::GetCatalogByName(const QString& name) {

@@ -33,8 +33,7 @@ private:
     LocalAdminServer local_;
     QString remoteName_;
     std::shared_ptr<RemoteHostClient> remote_;
-    QJsonArray enumeration_;
-    qsizetype position_ = -1;
+    CatalogCursor<QJsonArray> cursor_;
 };
 
 } // namespace tessellon

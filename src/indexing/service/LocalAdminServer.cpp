@@ -33,29 +33,21 @@ void LocalAdminServer::SetMachineName(const QString& name) {
         machineName_ = name.isEmpty() ? QStringLiteral(".") : name;
         return;
     }
-    throw ProviderError(QStringLiteral("The host %1 cannot be reached: remote indexing services "
-                                       "are not supported yet")
+    throw ProviderError(QStringLiteral("The host %1 cannot be reached: this connection "
+                                       "administers this computer only")
                             .arg(name));
 }
 
 bool LocalAdminServer::FindFirstCatalog() {
-    enumeration_ = registry_.load();
-    position_ = 0;
-    return position_ < enumeration_.size();
+    return cursor_.begin(registry_.load());
 }
 
 bool LocalAdminServer::FindNextCatalog() {
-    if (position_ < 0)
-        return FindFirstCatalog();
-    if (position_ < enumeration_.size())
-        ++position_;
-    return position_ < enumeration_.size();
+    return cursor_.begun() ? cursor_.next() : FindFirstCatalog();
 }
 
 std::unique_ptr<CatalogAdmin> LocalAdminServer::GetCatalog() {
-    if (position_ < 0 || position_ >= enumeration_.size())
-        throw ProviderError(QStringLiteral("The catalog enumeration stands on no catalog"));
-    return std::make_unique<LocalCatalogAdmin>(registry_, enumeration_[position_], IsRunning());
+    return std::make_unique<LocalCatalogAdmin>(registry_, cursor_.current(), IsRunning());
 }
 
 std::unique_ptr<CatalogAdmin> LocalAdminServer::GetCatalogByName(const QString& name) {

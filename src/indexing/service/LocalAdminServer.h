@@ -31,8 +31,7 @@ private:
     // A fresh connection names this computer, so that the host step can tell
     // it from another host ("." also means this computer).
     QString machineName_;
-    QList<CatalogEntry> enumeration_;
-    qsizetype position_ = -1;
+    CatalogCursor<QList<CatalogEntry>> cursor_;
 };
 
 } // namespace tessellon
