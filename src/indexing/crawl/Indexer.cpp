@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QThread>
+#include <cerrno>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -229,6 +230,10 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
                     record.content = FilterKinds::runsInHelper(kind)
                                          ? host_.filter(kind, facts.path, budget)
                                          : InProcessFilters::run(kind, facts.path, budget);
+                struct stat now;
+                record.content.vanished = record.content.state == FilterState::Failed &&
+                                          ::lstat(facts.path.constData(), &now) != 0 &&
+                                          errno == ENOENT;
                 try {
                     store_.pack(record);
                 } catch (const Error& e) {
@@ -258,13 +263,21 @@ void Indexer::filterAndWrite(const QList<CrawlPlan::Item>& items, ScanSummary& s
                 break;
             const CrawlPlan::Item& work = items[item->index];
             const FilterResult& content = item->record.content;
-            if (content.state == FilterState::Failed) {
-                ++(content.unreadable ? summary.unreadable : summary.failed);
-                lastFailure =
-                    PathCodec::fromBytes(work.facts.path) + QStringLiteral(": ") + content.error;
+            if (content.vanished) {
+                // Deleted since the crawl saw it: there is nothing to keep.
+                if (work.existingId > 0) {
+                    store_.remove(work.existingId);
+                    ++summary.removed;
+                }
+            } else {
+                if (content.state == FilterState::Failed) {
+                    ++(content.unreadable ? summary.unreadable : summary.failed);
+                    lastFailure = PathCodec::fromBytes(work.facts.path) + QStringLiteral(": ") +
+                                  content.error;
+                }
+                summary.textBytes += item->record.utf8Text.size();
+                store_.put(std::move(item->record), work.existingId);
             }
-            summary.textBytes += item->record.utf8Text.size();
-            store_.put(std::move(item->record), work.existingId);
             ++done;
             if (++inBatch >= BatchDocuments || sinceCommit.elapsed() >= BatchMilliseconds) {
                 store_.setMeta(QStringLiteral("to_filter"), QString::number(items.size() - done));

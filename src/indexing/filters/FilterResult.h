@@ -20,6 +20,8 @@ struct FilterResult {
     QString error; // the failure's message when state is Failed
     // Failed because this user may not read the file, not for its content.
     bool unreadable = false;
+    // Failed because the file was gone by the time it was read.
+    bool vanished = false;
 
     static FilterResult failed(const QString& message) {
         FilterResult r;
